@@ -1,0 +1,160 @@
+#include "files/atomic_file.h"
+#include "files/file_access.h"
+#include "files/png_stream.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace ormel {
+namespace {
+
+std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t(b[at + 3]) << 24);
+}
+std::uint16_t U16(const std::vector<std::uint8_t>& b, std::size_t at) { return std::uint16_t(b[at] | (b[at + 1] << 8)); }
+
+TEST(IcoWriterLayout, DirectoryAndBlockForms)
+{
+    const TIconImageArray images{test::PatternImage(256, 256, Depth8), test::PatternImage(128, 128, Depth1),
+                                 test::PatternImage(48, 48, Depth4)};
+    const std::vector<std::uint8_t> bytes = test::Encode(images);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(U16(bytes, 0), 0);
+    EXPECT_EQ(U16(bytes, 2), 1);
+    EXPECT_EQ(U16(bytes, 4), 3);
+
+    // 256 x 256: width and height bytes 0, no colour count, 8 bits declared, a PNG block
+    // directly after the directory.
+    EXPECT_EQ(bytes[6], 0);
+    EXPECT_EQ(bytes[7], 0);
+    EXPECT_EQ(bytes[8], 0);
+    EXPECT_EQ(U16(bytes, 10), 1);
+    EXPECT_EQ(U16(bytes, 12), 8);
+    const std::uint32_t first = U32(bytes, 18);
+    EXPECT_EQ(first, 6u + 3 * 16);
+    EXPECT_TRUE(HasPngSignature(std::span(bytes).subspan(first)));
+
+    // 128 x 128 at 1 bit: a bitmap block with header height 256 and a two-entry table.
+    EXPECT_EQ(bytes[22], 128);
+    EXPECT_EQ(bytes[24], 2);
+    const std::uint32_t second = U32(bytes, 22 + 12);
+    EXPECT_EQ(second, first + U32(bytes, 14));
+    EXPECT_EQ(U32(bytes, second), 40u);
+    EXPECT_EQ(U32(bytes, second + 8), 256u);
+    EXPECT_EQ(U16(bytes, second + 14), 1);
+    EXPECT_EQ(U32(bytes, second + 20), 16u * 128); // image size: stride x height
+    EXPECT_EQ(U32(bytes, 22 + 8), 40u + 8 + 16 * 128 + 16 * 128);
+
+    // 48 x 48 at 4 bits: colour count 16, 16 table entries, rows of 24 bytes, mask rows of 8.
+    EXPECT_EQ(bytes[38 + 2], 16);
+    EXPECT_EQ(U32(bytes, 38 + 8), 40u + 64 + 24 * 48 + 8 * 48);
+    EXPECT_EQ(U32(bytes, 38 + 12) + U32(bytes, 38 + 8), bytes.size());
+}
+
+TEST(IcoWriterLayout, ThirtyTwoBitRowsCarryAlphaAndTheAndMaskMarksAlphaZero)
+{
+    TIconImage image = test::PatternImage(48, 48, Depth32);
+    const std::vector<std::uint8_t> bytes = test::Encode({image});
+    const std::size_t block = U32(bytes, 18);
+    EXPECT_EQ(U16(bytes, block + 14), 32);
+    const std::size_t pixels = block + 40;
+    const std::size_t mask = pixels + 48 * 48 * 4;
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x) {
+            const std::size_t fileRow = static_cast<std::size_t>(47 - y);
+            const int alpha = bytes[pixels + fileRow * 48 * 4 + static_cast<std::size_t>(x) * 4 + 3];
+            ASSERT_EQ(alpha, 255 - test::TransparencyAt(image, x, y));
+            const bool bit = (bytes[mask + fileRow * 8 + static_cast<std::size_t>(x / 8)] >> (7 - x % 8)) & 1;
+            ASSERT_EQ(bit, alpha == 0) << x << "," << y;
+        }
+}
+
+TEST(IcoWriterRoundTrip, EveryDepthAndBothFormsReadBack)
+{
+    TIconImageArray images;
+    for (int depth = Depth1; depth <= Depth32; ++depth) {
+        images.push_back(test::PatternImage(16 + depth, 20, depth));
+        images.push_back(test::PatternImage(256, 200, depth));
+    }
+    TIconFileAccess access;
+    TIconDocument document;
+    ASSERT_EQ(access.ReadIconData(test::Encode(images), document), 0) << access.ErrorText;
+    ASSERT_EQ(document.Images.size(), images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const TIconImage& a = images[i];
+        const TIconImage& b = document.Images[i];
+        ASSERT_EQ(b.Width, a.Width);
+        ASSERT_EQ(b.Height, a.Height);
+        // PNG blocks of indexed images come back indexed with the colours in first-seen
+        // order, so the colours are compared, not the indices.
+        ASSERT_EQ(b.ColorDepth, a.ColorDepth) << i;
+        for (int y = 0; y < a.Height; ++y)
+            for (int x = 0; x < a.Width; ++x) {
+                ASSERT_EQ(test::ColourAt(b, x, y), test::ColourAt(a, x, y)) << i << " at " << x << "," << y;
+                ASSERT_EQ(test::TransparencyAt(b, x, y), test::TransparencyAt(a, x, y)) << i;
+            }
+    }
+}
+
+TEST(IcoWriterRoundTrip, OnlyFullTransparencySurvivesBelowThirtyTwoBits)
+{
+    TIconImage image = test::PatternImage(16, 16, Depth24);
+    image.Mask.pixel(3, 3)[0] = 200;
+    image.Mask.pixel(4, 3)[0] = 255;
+    TIconFileAccess access;
+    TIconDocument document;
+    ASSERT_EQ(access.ReadIconData(test::Encode({image}), document), 0);
+    EXPECT_EQ(test::TransparencyAt(document.Images[0], 3, 3), 0);
+    EXPECT_EQ(test::TransparencyAt(document.Images[0], 4, 3), 255);
+}
+
+TEST(IcoWriterFailures, RefusesNothingToWriteAndImpossibleImages)
+{
+    TIconFileAccess access;
+    std::vector<std::uint8_t> out;
+    EXPECT_EQ(access.EncodeIconFile({}, out), -1);
+    EXPECT_EQ(access.ErrorText, "Unknown error");
+
+    TIconImage tooBig = test::PatternImage(300, 4, Depth32);
+    EXPECT_EQ(access.EncodeIconFile({test::PatternImage(16, 16, Depth32), tooBig}, out), -1);
+    EXPECT_EQ(access.ErrorText, "Written into the document error.");
+
+    TIconImage inconsistent = test::PatternImage(16, 16, Depth24);
+    inconsistent.Width = 32;
+    EXPECT_EQ(access.EncodeIconFile({inconsistent}, out), -1);
+}
+
+TEST(IcoWriterFiles, SaveReplacesTheTargetAndAFailedSaveLeavesItAlone)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("icon.ico");
+    {
+        std::ofstream old(path);
+        old << "old contents";
+    }
+    TIconFileAccess access;
+    ASSERT_EQ(access.SaveIconFile(path, {test::PatternImage(32, 32, Depth32)}), 0);
+    TIconDocument document;
+    ASSERT_EQ(access.OpenIconFile(path, document), 0);
+    EXPECT_EQ(document.FileName, "icon.ico");
+    EXPECT_EQ(document.FileDir.back(), '/');
+
+    EXPECT_EQ(access.SaveIconFile(path, {}), -1);
+    TIconDocument again;
+    EXPECT_EQ(access.OpenIconFile(path, again), 0);
+    EXPECT_EQ(again.Images.size(), 1u);
+    // No temporary files are left beside the target.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    EXPECT_EQ(access.SaveIconFile(dir.file("missing/dir/icon.ico"), {test::PatternImage(8, 8, Depth24)}), -1);
+    EXPECT_EQ(access.ErrorText, "The file could not be written.");
+}
+
+} // namespace
+} // namespace ormel

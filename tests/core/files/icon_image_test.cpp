@@ -1,0 +1,127 @@
+#include "files/default_palettes.h"
+#include "files/icon_document.h"
+#include "files/icon_image.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace ormel {
+namespace {
+
+TEST(DepthCodes, ConvertBothWaysWithFallbackTo32Bits)
+{
+    const int bits[] = {1, 4, 8, 24, 32};
+    for (int code = 1; code <= 5; ++code) {
+        EXPECT_EQ(DepthToBits(code), bits[code - 1]);
+        EXPECT_EQ(BitsToDepth(bits[code - 1]), code);
+    }
+    EXPECT_EQ(DepthToBits(0), 32);
+    EXPECT_EQ(DepthToBits(7), 32);
+    EXPECT_EQ(BitsToDepth(16), 5);
+    EXPECT_EQ(BitsToDepth(2), 5);
+}
+
+TEST(PaletteColorTest, MasksTheIndexByThePaletteSizeAndPassesOtherSizesThrough)
+{
+    TLogPalette palette;
+    palette.palNumEntries = 2;
+    palette.palPalEntry[0] = {10, 20, 30, 0};
+    palette.palPalEntry[1] = {1, 2, 3, 0};
+    EXPECT_EQ(PaletteColor(3, palette), MakeColor(1, 2, 3));
+    EXPECT_EQ(PaletteColor(0, palette), 0x1E140Au);
+    palette.palNumEntries = 5;
+    EXPECT_EQ(PaletteColor(3, palette), 3u);
+}
+
+TEST(NewIconImageTest, IsWhiteFullyTransparentWithTheDefaultPalette)
+{
+    TIconImage image;
+    image.ImageId = 9;
+    ASSERT_EQ(NewIconImage(image, 256, 256, -1, Depth1), 0);
+    EXPECT_EQ(image.Width, 256);
+    EXPECT_EQ(image.ImageId, -1);
+    EXPECT_EQ(image.Palette.palVersion, 0x0300);
+    EXPECT_EQ(image.Palette.palNumEntries, 2);
+    EXPECT_EQ(PaletteColor(0, image.Palette), MakeColor(0, 0, 0));
+    EXPECT_EQ(PaletteColor(1, image.Palette), MakeColor(255, 255, 255));
+    ASSERT_EQ(image.Mask.width(), 256);
+    ASSERT_EQ(image.Mask.height(), 256);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256 * 3; ++x) {
+            ASSERT_EQ(image.Mask.row(y)[x], 255);
+            ASSERT_EQ(image.Bitmap.row(y)[x], 255);
+        }
+
+    NewIconImage(image, 16, 16, -1, Depth4);
+    EXPECT_EQ(image.Palette.palNumEntries, 16);
+    NewIconImage(image, 16, 16, -1, Depth24);
+    EXPECT_EQ(image.Palette.palNumEntries, 0);
+}
+
+TEST(DefaultPalettes, HaveDistinctEntries)
+{
+    std::set<std::uint32_t> vga, halftone;
+    for (const auto& e : VgaPalette())
+        vga.insert(MakeColor(e.peRed, e.peGreen, e.peBlue));
+    for (const auto& e : HalftonePalette())
+        halftone.insert(MakeColor(e.peRed, e.peGreen, e.peBlue));
+    EXPECT_EQ(vga.size(), 16u);
+    // The cube and the system colours share black, white and the primaries; the rest differ.
+    EXPECT_GE(halftone.size(), 240u);
+}
+
+TEST(CopyIconImageTest, TakesTheSourceSizePaletteAndIdentity)
+{
+    TIconImage source = test::PatternImage(48, 32, Depth8);
+    source.ImageId = 17;
+    source.Palette.palPalEntry[255].peFlags = 9;
+    TIconImage target;
+    NewIconImage(target, 16, 16, -1, Depth32);
+    CopyIconImage(source, target);
+    EXPECT_EQ(target.Width, 48);
+    EXPECT_EQ(target.Bitmap.width(), 48);
+    EXPECT_EQ(target.Mask.height(), 32);
+    EXPECT_EQ(target.ImageId, 17);
+    EXPECT_EQ(target.Palette, source.Palette);
+    EXPECT_EQ(target.Bitmap, source.Bitmap);
+    EXPECT_EQ(target.Mask, source.Mask);
+}
+
+TEST(IconDocumentTest, AddImageCopiesTopLeftAndDeleteImageShiftsTheRest)
+{
+    TIconDocument document;
+    EXPECT_EQ(document.CurrentIndex, -1);
+    TIconImage big = test::PatternImage(32, 32, Depth24);
+    big.ImageId = 4;
+    TIconImage small = big;
+    small.Width = small.Height = 16; // rasters stay 32 x 32: the top-left part is taken
+    ASSERT_EQ(document.AddImage(small), 0);
+    ASSERT_EQ(document.AddImage(test::PatternImage(8, 8, Depth4)), 0);
+    ASSERT_EQ(document.AddImage(big), 0);
+    EXPECT_EQ(document.CurrentIndex, 2);
+    const TIconImage& added = document.Images[0];
+    EXPECT_EQ(added.ImageId, -1);
+    EXPECT_EQ(added.Bitmap.width(), 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            ASSERT_EQ(test::ColourAt(added, x, y), test::ColourAt(big, x, y));
+    EXPECT_EQ(document.Images[1].Palette.palNumEntries, 16);
+
+    // A record whose rasters are smaller than it says gives a white, transparent image.
+    TIconImage lying = test::PatternImage(8, 8, Depth24);
+    lying.Width = lying.Height = 24;
+    document.AddImage(lying);
+    EXPECT_EQ(test::TransparencyAt(document.Images[3], 20, 20), 255);
+
+    document.CurrentIndex = 1;
+    document.DeleteImage();
+    ASSERT_EQ(document.Images.size(), 3u);
+    EXPECT_EQ(document.Images[1].Width, 32);
+    EXPECT_EQ(document.CurrentIndex, 0);
+    EXPECT_TRUE(document.Modified);
+}
+
+} // namespace
+} // namespace ormel
