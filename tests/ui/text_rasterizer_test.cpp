@@ -1,0 +1,163 @@
+#include "raster/text.h"
+#include "text/qt_text_rasterizer.h"
+
+#include <QFontDatabase>
+#include <QtTest>
+
+#include <set>
+
+using namespace ormel;
+
+namespace {
+
+// The smallest rectangle holding every pixel darker than the cut, within the square.
+TRect InkBounds(const Raster& bitmap, const TRect& square, int cut = 160)
+{
+    TRect ink{square.Right, square.Bottom, square.Left, square.Top};
+    for (int y = square.Top; y < square.Bottom; ++y)
+        for (int x = square.Left; x < square.Right; ++x)
+            if (bitmap.pixel(x, y)[0] < cut) {
+                ink.Left = std::min(ink.Left, x);
+                ink.Top = std::min(ink.Top, y);
+                ink.Right = std::max(ink.Right, x + 1);
+                ink.Bottom = std::max(ink.Bottom, y + 1);
+            }
+    return ink;
+}
+
+TFontSpec SansFont()
+{
+    TFontSpec font;
+    font.Name = "DejaVu Sans";
+    font.Size = 10;
+    return font;
+}
+
+} // namespace
+
+class TextRasterizerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFontDatabase::families().contains(QStringLiteral("DejaVu Sans")), "DejaVu Sans is not installed");
+    }
+
+    void measuresWithTheFontSize()
+    {
+        QtTextRasterizer rasterizer;
+        TFontSpec font = SansFont();
+        int width = 0, height = 0;
+        rasterizer.Measure(font, "Hello", width, height);
+        QVERIFY(width > 20 && width < 50);
+        QCOMPARE(height, QFontMetrics(ToQFont(font)).height());
+        QCOMPARE(ToQFont(font).pixelSize(), 13); // 10 points at 96 dots per inch
+
+        int wider = 0, taller = 0;
+        rasterizer.Measure(font, "Hello Hello", wider, taller);
+        QVERIFY(wider > 2 * width);
+        QCOMPARE(taller, height);
+        font.Size = 26;
+        rasterizer.Measure(font, "Hello", wider, taller);
+        QVERIFY(wider > 2 * width);
+        QVERIFY(taller > 2 * height);
+    }
+
+    void drawsBlackTextFromTheTopLeft()
+    {
+        QtTextRasterizer rasterizer;
+        int width = 0, height = 0;
+        rasterizer.Measure(SansFont(), "Hello", width, height);
+        Raster bitmap(width + 10, height + 10);
+        rasterizer.Draw(bitmap, SansFont(), "Hello");
+        const TRect ink = InkBounds(bitmap, TRect{0, 0, bitmap.width(), bitmap.height()});
+        QVERIFY(ink.Left <= 2);
+        QVERIFY(ink.Right <= width + 1);
+        QVERIFY(ink.Bottom <= height);
+        QCOMPARE(bitmap.pixel(width + 5, height + 5)[0], 255);
+    }
+
+    void placesTheTextCentredInASquare()
+    {
+        QtTextRasterizer rasterizer;
+        Raster dest;
+        TRect square;
+        RenderText(dest, "Hello", SansFont(), 40, 12, 0, false, square, rasterizer);
+        QCOMPARE(square, (TRect{0, 0, 44, 44}));
+        QVERIFY(dest.width() >= 44 && dest.height() >= 44);
+
+        // The stretched text lies in the copy rectangle (2, 16)-(41, 27), spread over its width.
+        const TRect ink = InkBounds(dest, square);
+        QVERIFY(ink.Left >= 2 && ink.Left <= 4);
+        QVERIFY(ink.Right <= 41 && ink.Right >= 38);
+        QVERIFY(ink.Top >= 16);
+        QVERIFY(ink.Bottom <= 27);
+
+        // A larger destination keeps its size and everything outside the square.
+        Raster large(60, 50);
+        large.fill(7, 7, 7);
+        RenderText(large, "Hello", SansFont(), 12, 30, 0, true, square, rasterizer);
+        QCOMPARE(square, (TRect{0, 0, 34, 34}));
+        QCOMPARE(large.width(), 60);
+        QCOMPARE(large.pixel(40, 10)[0], 7);
+        QCOMPARE(large.pixel(10, 40)[0], 7);
+        QCOMPARE(large.pixel(33, 33)[0], 255);
+    }
+
+    void isTwoLevelWithoutAntialiasing()
+    {
+        QtTextRasterizer rasterizer;
+        Raster dest;
+        TRect square;
+        RenderText(dest, "Hello", SansFont(), 40, 16, 30, false, square, rasterizer);
+        std::set<int> levels;
+        for (int y = 0; y < square.Bottom; ++y)
+            for (int x = 0; x < 3 * square.Right; ++x)
+                levels.insert(dest.row(y)[x]);
+        QCOMPARE(levels, (std::set<int>{0, 255}));
+    }
+
+    void hasGreyLevelsWithAntialiasing()
+    {
+        QtTextRasterizer rasterizer;
+        Raster dest;
+        TRect square;
+        RenderText(dest, "Hello", SansFont(), 40, 16, 0, true, square, rasterizer);
+        int greys = 0;
+        int darkest = 255;
+        for (int y = 0; y < square.Bottom; ++y)
+            for (int x = 0; x < square.Right; ++x) {
+                const std::uint8_t* p = dest.pixel(x, y);
+                QCOMPARE(p[1], p[0]);
+                QCOMPARE(p[2], p[0]);
+                greys += p[0] > 0 && p[0] < 255;
+                darkest = std::min<int>(darkest, p[0]);
+            }
+        QVERIFY(greys > 20);
+        QVERIFY(darkest < 64);
+    }
+
+    void quarterTurnMakesWideTextTall()
+    {
+        QtTextRasterizer rasterizer;
+        Raster flat;
+        Raster turned;
+        TRect square;
+        RenderText(flat, "Hello", SansFont(), 40, 12, 0, false, square, rasterizer);
+        const TRect across = InkBounds(flat, square);
+        RenderText(turned, "Hello", SansFont(), 40, 12, 90, false, square, rasterizer);
+        QCOMPARE(square, (TRect{0, 0, 44, 44}));
+        const TRect up = InkBounds(turned, square);
+        QVERIFY(across.Width() > 2 * across.Height());
+        QVERIFY(up.Height() > 2 * up.Width());
+        QVERIFY(std::abs(up.Height() - across.Width()) <= 2);
+        QVERIFY(std::abs(up.Width() - across.Height()) <= 2);
+        // Turned about the square's centre, the text stays clear of its edges.
+        QVERIFY(up.Top >= 2 && up.Bottom <= 42);
+        QVERIFY(up.Left >= 2 && up.Right <= 42);
+    }
+};
+
+QTEST_MAIN(TextRasterizerTest)
+#include "text_rasterizer_test.moc"
