@@ -10,7 +10,8 @@ namespace {
 void PrintUsage(std::FILE* to)
 {
     std::fputs("usage: ormel-cli info FILE.ico...\n"
-               "       ormel-cli convert IN.ico OUT.ico\n",
+               "       ormel-cli convert IN.ico OUT.ico\n"
+               "       ormel-cli convert IN.ico OUT.{png,bmp,jpg,gif} [--image N]\n",
                to);
 }
 

@@ -1,11 +1,28 @@
 #pragma once
 
+#include "files/png_stream.h"
+
 #include <png.h>
 
 #include <cstdint>
 #include <vector>
 
 namespace ormel::test {
+
+// Collects decoded rows as one BGRA image.
+struct CollectRows : PngRowSink {
+    PngInfo info;
+    std::vector<std::uint8_t> bgra;
+    void begin(const PngInfo& i) override
+    {
+        info = i;
+        bgra.assign(static_cast<std::size_t>(i.width) * static_cast<std::size_t>(i.height) * 4, 0);
+    }
+    void row(int y, const std::uint8_t* p) override
+    {
+        PngRowToBgra(info.layout, p, info.width, bgra.data() + static_cast<std::ptrdiff_t>(y) * info.width * 4);
+    }
+};
 
 // A PNG of any colour type and bit depth, written by libpng with the given row filters.
 inline std::vector<std::uint8_t> RawPng(int width, int height, int colorType, int bitDepth,

@@ -1,6 +1,7 @@
 // Writes every image of an icon file as raw RGBA (what our reader decoded) so that the
 // interop checks can hold it against other decoders. Prints "index width height bits" lines.
 #include "files/file_access.h"
+#include "files/image_pixels.h"
 
 #include <cstdio>
 #include <fstream>
@@ -26,12 +27,11 @@ int main(int argc, char** argv)
         rgba.reserve(static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height) * 4);
         for (int y = 0; y < image.Height; ++y)
             for (int x = 0; x < image.Width; ++x) {
-                const std::uint8_t* p = image.Bitmap.pixel(x, y);
-                const TColor c = IsIndexedDepth(image.ColorDepth) ? PaletteColor(p[2], image.Palette)
-                                                                  : MakeColor(p[2], p[1], p[0]);
-                rgba.push_back(static_cast<char>(c & 0xFF));
-                rgba.push_back(static_cast<char>((c >> 8) & 0xFF));
-                rgba.push_back(static_cast<char>((c >> 16) & 0xFF));
+                std::uint8_t b = 0, g = 0, r = 0;
+                PixelColour(image, image.Bitmap.pixel(x, y), b, g, r);
+                rgba.push_back(static_cast<char>(r));
+                rgba.push_back(static_cast<char>(g));
+                rgba.push_back(static_cast<char>(b));
                 rgba.push_back(static_cast<char>(255 - image.Mask.pixel(x, y)[0]));
             }
         std::ofstream(std::string(argv[2]) + "/" + std::to_string(i) + ".rgba", std::ios::binary)

@@ -46,6 +46,10 @@ public:
     int EncodeIconFile(const TIconImageArray& images, std::vector<std::uint8_t>& out);
     int WriteImageData(ByteWriter& stream, const TIconImage& record);
 
+    // Writes one image as a picture chosen by the path's extension (".bmp", ".jpg", ".png",
+    // ".gif", in any case); only PNG keeps transparency, the others are composed over white.
+    int SavePicture(const std::string& path, const TIconImage& image);
+
     int SaveSnapshot(const TIconImage& record, const std::string& path);
     void EncodeSnapshot(const TIconImage& record, ByteWriter& out);
     int LoadSnapshot(TIconImage& record, const std::string& path);

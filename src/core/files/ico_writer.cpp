@@ -1,6 +1,6 @@
 #include "files/atomic_file.h"
 #include "files/file_access.h"
-#include "files/png_stream.h"
+#include "files/image_pixels.h"
 
 #include <algorithm>
 
@@ -18,9 +18,8 @@ std::size_t DibStride(int width, int bits)
 
 bool IsWritable(const TIconImage& r)
 {
-    return r.Width >= 1 && r.Width <= kMaxIconSide && r.Height >= 1 && r.Height <= kMaxIconSide &&
-           r.ColorDepth >= Depth1 && r.ColorDepth <= Depth32 && r.Bitmap.width() == r.Width &&
-           r.Bitmap.height() == r.Height && r.Mask.width() == r.Width && r.Mask.height() == r.Height;
+    return HasConsistentRasters(r) && r.Width <= kMaxIconSide && r.Height <= kMaxIconSide && r.ColorDepth >= Depth1 &&
+           r.ColorDepth <= Depth32;
 }
 
 void WriteDib(ByteWriter& out, const TIconImage& r)
@@ -82,28 +81,8 @@ void WriteDib(ByteWriter& out, const TIconImage& r)
 
 bool WritePng(ByteWriter& out, const TIconImage& r)
 {
-    const bool indexed = IsIndexedDepth(r.ColorDepth);
-    std::vector<std::uint8_t> bgra(static_cast<std::size_t>(r.Width) * static_cast<std::size_t>(r.Height) * 4);
-    std::uint8_t* dst = bgra.data();
-    for (int y = 0; y < r.Height; ++y) {
-        const std::uint8_t* px = r.Bitmap.row(y);
-        const std::uint8_t* mask = r.Mask.row(y);
-        for (int x = 0; x < r.Width; ++x, px += 3, mask += 3, dst += 4) {
-            if (indexed) {
-                const TColor c = PaletteColor(px[2], r.Palette);
-                dst[0] = static_cast<std::uint8_t>(c >> 16);
-                dst[1] = static_cast<std::uint8_t>(c >> 8);
-                dst[2] = static_cast<std::uint8_t>(c);
-            } else {
-                dst[0] = px[0];
-                dst[1] = px[1];
-                dst[2] = px[2];
-            }
-            dst[3] = static_cast<std::uint8_t>(255 - mask[0]);
-        }
-    }
     std::vector<std::uint8_t> encoded;
-    if (!EncodePngRgba(r.Width, r.Height, bgra.data(), encoded))
+    if (!EncodeImagePng(r, encoded))
         return false;
     out.write(encoded.data(), encoded.size());
     return true;

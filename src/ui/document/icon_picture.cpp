@@ -1,29 +1,22 @@
 #include "document/icon_picture.h"
 
+#include "files/image_pixels.h"
+
 namespace ormel {
 
 QImage IconImageToPicture(const TIconImage& image)
 {
-    const int width = image.Width;
-    const int height = image.Height;
-    if (width <= 0 || height <= 0 || image.Bitmap.width() != width || image.Bitmap.height() != height ||
-        image.Mask.width() != width || image.Mask.height() != height)
+    if (!HasConsistentRasters(image))
         return QImage();
-
-    const bool indexed = IsIndexedDepth(image.ColorDepth);
-    QImage picture(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y) {
+    QImage picture(image.Width, image.Height, QImage::Format_ARGB32);
+    for (int y = 0; y < image.Height; ++y) {
         auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
         const std::uint8_t* colour = image.Bitmap.row(y);
         const std::uint8_t* mask = image.Mask.row(y);
-        for (int x = 0; x < width; ++x, colour += 3, mask += 3) {
-            const int alpha = 255 - mask[0];
-            if (indexed) {
-                const TColor c = PaletteColor(colour[2], image.Palette);
-                out[x] = qRgba(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF), alpha);
-            } else {
-                out[x] = qRgba(colour[2], colour[1], colour[0], alpha);
-            }
+        for (int x = 0; x < image.Width; ++x, colour += 3, mask += 3) {
+            std::uint8_t b = 0, g = 0, r = 0;
+            PixelColour(image, colour, b, g, r);
+            out[x] = qRgba(r, g, b, 255 - mask[0]);
         }
     }
     return picture;

@@ -8,19 +8,7 @@
 namespace ormel {
 namespace {
 
-struct CollectRows : PngRowSink {
-    PngInfo info;
-    std::vector<std::uint8_t> bgra;
-    void begin(const PngInfo& i) override
-    {
-        info = i;
-        bgra.assign(static_cast<std::size_t>(i.width) * static_cast<std::size_t>(i.height) * 4, 0);
-    }
-    void row(int y, const std::uint8_t* p) override
-    {
-        PngRowToBgra(info.layout, p, info.width, bgra.data() + static_cast<std::ptrdiff_t>(y) * info.width * 4);
-    }
-};
+using test::CollectRows;
 
 // Smooth areas with noise, so that every filter wins on some rows.
 std::vector<std::uint8_t> TestPixels(int width, int height, int channels, unsigned seed)
