@@ -1,0 +1,170 @@
+#include "tools/freehand_stroke.h"
+
+#include "raster/paint.h"
+#include "tools/stroke_coverage.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <utility>
+#include <vector>
+
+namespace ormel {
+namespace {
+
+using test::ColourAt;
+using test::PatternImage;
+using test::TransparencyAt;
+
+constexpr TColor kRed = MakeColor(255, 0, 0);
+
+TIconImage Blank(int width, int height, int depth)
+{
+    TIconImage image;
+    NewIconImage(image, width, height, -1, depth);
+    return image;
+}
+
+// The image as redrawing the whole polyline from the original leaves it.
+TIconImage WholeRedraw(const TIconImage& original, const std::vector<TPoint>& points, const TStrokeSettings& s)
+{
+    TIconImage expected = original;
+    Raster coverage(original.Width, original.Height);
+    DrawStrokeCoverage(coverage, points, s.Width, s.Hardness);
+    PaintThroughCoverage(coverage, expected.Bitmap, expected.Mask, ImageArea(original), s.Colour, s.Opacity,
+                         original.ColorDepth);
+    return expected;
+}
+
+bool SameImage(const TIconImage& a, const TIconImage& b) { return a.Bitmap == b.Bitmap && a.Mask == b.Mask; }
+
+TEST(FreehandStroke, PencilDabPaintsTheClickedPixelAndCommits)
+{
+    TFreehandStroke stroke;
+    TIconImage image = Blank(16, 16, Depth32);
+    EXPECT_FALSE(stroke.Release(image)); // no press, nothing to record
+    const TStrokeSettings pencil = FreehandSettings(FreehandTool::Pencil, 1, 0, kRed, 255, false);
+    EXPECT_EQ(stroke.Press(image, 13, 9, 4, pencil), (TRect{12, 8, 17, 13})); // pixel (3, 2) at zoom 4
+    TIconImage expected = Blank(16, 16, Depth32);
+    StorePixel(expected.Bitmap.pixel(3, 2), kRed);
+    expected.Mask.pixel(3, 2)[0] = 0;
+    EXPECT_TRUE(SameImage(image, expected));
+    const auto commit = stroke.Release(image);
+    ASSERT_TRUE(commit);
+    EXPECT_EQ(commit->StepName, "Pencil");
+    EXPECT_EQ(commit->RecentColour, kRed);
+    EXPECT_FALSE(stroke.Release(image));
+    EXPECT_EQ(stroke.Move(image, 20, 20, 4, true), TRect{}); // a finished stroke ignores moves
+}
+
+TEST(FreehandStroke, BrushDabIsSolidWhenHardAndFadesWhenSoft)
+{
+    for (int gradient : {255, 32}) {
+        TFreehandStroke stroke;
+        TIconImage image = Blank(16, 16, Depth32);
+        stroke.Press(image, 8, 8, 1, FreehandSettings(FreehandTool::Brush, 7, gradient, kRed, 255, false));
+        EXPECT_TRUE(TransparencyAt(image, 8, 8) == 0 && ColourAt(image, 8, 8) == kRed);
+        EXPECT_EQ(TransparencyAt(image, 5, 8), gradient == 255 ? 0 : 223); // the rim
+        EXPECT_EQ(TransparencyAt(image, 5, 5), 255);                         // beyond the disc
+    }
+}
+
+// The eraser clears to transparent black at every depth; the pencil on a 24-bit image paints
+// opaque whatever the alpha.
+TEST(FreehandStroke, EraserClearsAndPencilOn24BitIgnoresAlpha)
+{
+    const TColor colour = MakeColor(10, 20, 30);
+    Raster touched(16, 16);
+    DrawStrokeCoverage(touched, std::vector<TPoint>{{5, 5}, {11, 8}}, 3, 255);
+    const std::vector<std::pair<FreehandTool, int>> cases{{FreehandTool::Eraser, Depth1},
+                                                          {FreehandTool::Eraser, Depth8},
+                                                          {FreehandTool::Eraser, Depth24},
+                                                          {FreehandTool::Eraser, Depth32},
+                                                          {FreehandTool::Pencil, Depth24}};
+    for (const auto& [tool, depth] : cases) {
+        TFreehandStroke stroke;
+        TIconImage image = PatternImage(16, 16, depth);
+        const TIconImage before = image;
+        stroke.Press(image, 5, 5, 1, FreehandSettings(tool, 3, 0, colour, 50, false));
+        stroke.Move(image, 11, 8, 1, true);
+        const bool erased = tool == FreehandTool::Eraser;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const bool hit = touched.pixel(x, y)[0] != 255;
+                EXPECT_EQ(PackPixel(image.Bitmap.pixel(x, y)),
+                          hit ? (erased ? 0 : colour) : PackPixel(before.Bitmap.pixel(x, y)));
+                EXPECT_EQ(TransparencyAt(image, x, y), hit ? (erased ? 255 : 0) : TransparencyAt(before, x, y));
+            }
+    }
+}
+
+TEST(FreehandStroke, LineRunsFromItsStartAndLeavesOutItsEndPixel)
+{
+    TFreehandStroke stroke;
+    TIconImage image = Blank(8, 8, Depth32);
+    EXPECT_EQ(stroke.Press(image, 0, 0, 2, FreehandSettings(FreehandTool::Line, 1, 0, kRed, 255, false)), TRect{});
+    stroke.Move(image, 0, 10, 2, true); // (0, 0) to (0, 5), then replaced
+    EXPECT_EQ(stroke.Move(image, 10, 0, 2, true), (TRect{0, 0, 17, 17}));
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(TransparencyAt(image, i, 0), i < 5 ? 0 : 255);
+        EXPECT_EQ(TransparencyAt(image, 0, i), i < 1 ? 0 : 255);
+    }
+    EXPECT_EQ(stroke.Release(image)->StepName, "Line");
+}
+
+// The stroke grows by its newest segment only; at every point it must equal the whole polyline
+// drawn afresh, for soft brushes (passes of several widths and greys) as for pens.
+TEST(FreehandStroke, GrowingStrokeEqualsTheWholePolylineRedrawn)
+{
+    const std::vector<TStrokeSettings> tools{
+        FreehandSettings(FreehandTool::Brush, 7, 32, kRed, 128, false),
+        FreehandSettings(FreehandTool::Brush, 15, 100, MakeColor(0, 90, 200), 200, false),
+        FreehandSettings(FreehandTool::Pencil, 4, 0, kRed, 90, false),
+        FreehandSettings(FreehandTool::Pencil, 1, 0, kRed, 255, false),
+        FreehandSettings(FreehandTool::Eraser, 2, 0, 0, 255, false),
+    };
+    std::mt19937 random(7);
+    for (const TStrokeSettings& settings : tools) {
+        const TIconImage original = PatternImage(40, 30, Depth32);
+        TIconImage image = original;
+        TFreehandStroke stroke;
+        std::vector<TPoint> expected{{20, 15}};
+        stroke.Press(image, 3 * 20 + 2, 3 * 15, 3, settings);
+        TPoint at{20, 15};
+        for (int move = 1; move <= 3000; ++move) {
+            // Mostly short steps, now and then a jump that may leave the image.
+            const int reach = move % 37 == 0 ? 40 : 2;
+            at.X = std::clamp(at.X + std::uniform_int_distribution(-reach, reach)(random), -10, 50);
+            at.Y = std::clamp(at.Y + std::uniform_int_distribution(-reach, reach)(random), -10, 40);
+            stroke.Move(image, 3 * at.X, 3 * at.Y, 3, true);
+            if (!(at == expected.back()))
+                expected.push_back(at);
+            if (move % 500 == 0)
+                ASSERT_TRUE(SameImage(image, WholeRedraw(original, expected, settings))) << "move " << move;
+        }
+        EXPECT_EQ(stroke.Points(), expected);
+    }
+}
+
+TEST(FreehandStroke, LongStrokeKeepsItsFirstPointsAndFollowsTheCursorWithTheLast)
+{
+    const TStrokeSettings brush = FreehandSettings(FreehandTool::Brush, 7, 32, kRed, 128, false);
+    const TIconImage original = PatternImage(64, 64, Depth32);
+    TIconImage image = original;
+    TFreehandStroke stroke;
+    std::vector<TPoint> sent{{0, 0}};
+    stroke.Press(image, 0, 0, 1, brush);
+    for (int i = 1; i < 65540; ++i) {
+        sent.push_back(i < 65530 ? TPoint{i % 60, (i / 60) % 60} : TPoint{(i * 17) % 64, (i * 29) % 64});
+        stroke.Move(image, sent.back().X, sent.back().Y, 1, true);
+    }
+    std::vector<TPoint> kept(sent.begin(), sent.begin() + 65529);
+    kept.push_back(sent.back());
+    EXPECT_EQ(stroke.Points(), kept);
+    EXPECT_TRUE(SameImage(image, WholeRedraw(original, kept, brush)));
+}
+
+} // namespace
+} // namespace ormel

@@ -1,0 +1,99 @@
+#include "tools/orm_clipboard.h"
+#include "tools/selection.h"
+#include "files/bmp_file.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace ormel {
+namespace {
+
+struct FakeClipboard : TSystemClipboard {
+    std::vector<std::uint8_t> block;
+    Raster bitmap;
+    void Put(const std::vector<std::uint8_t>& ormelBlock, const Raster& composite) override
+    {
+        block = ormelBlock;
+        bitmap = composite;
+    }
+    bool GetOrmelBlock(std::vector<std::uint8_t>& out) const override { return out = block, !block.empty(); }
+    bool GetBitmap(Raster& out) const override { return out = bitmap, !bitmap.empty(); }
+};
+
+// A triangle selection of a 12 x 10 image, its bounds (1, 1)-(9, 7).
+TRect TriangleRegion(Raster& region)
+{
+    const std::vector<TPoint> points{{1, 1}, {9, 1}, {1, 7}, {1, 1}};
+    return BuildSelectionRegion(points, 1, 12, 10, region);
+}
+
+TEST(OrmClipboard, ExtractsSelectedPixelsAndBlendsTheCompositeOverTheBackground)
+{
+    TIconImage image = test::PatternImage(12, 10, Depth8);
+    Raster region, composite, mask, colour;
+    const TRect bounds = TriangleRegion(region);
+    image.Mask.pixel(2, 2)[0] = 100;
+    ExtractSelection(image, region, MakeColor(10, 20, 30), bounds, composite, mask, colour);
+    ASSERT_EQ(colour.width(), 8);
+    ASSERT_EQ(composite.height(), 6);
+    const TColor c = test::ColourAt(image, 2, 2);
+    const std::uint8_t* p = colour.pixel(1, 1);
+    EXPECT_EQ(MakeColor(p[2], p[1], p[0]), c);
+    EXPECT_EQ(mask.pixel(1, 1)[1], 100);
+    EXPECT_EQ(composite.pixel(1, 1)[0], (155 * ((c >> 16) & 255) + 100 * 30) / 256);
+    EXPECT_EQ(composite.pixel(1, 1)[2], (155 * (c & 255) + 100 * 10) / 256);
+    for (const Raster* picture : {&colour, &mask, &composite})
+        EXPECT_EQ(picture->pixel(7, 5)[0], 255); // outside the triangle
+}
+
+TEST(OrmClipboard, CopiedSelectionPastesWithItsTransparencyAndOtherBitmapsAsOpaque)
+{
+    FakeClipboard system;
+    TOrmClipboard clipboard(system);
+    const TIconImage image = test::PatternImage(12, 10, Depth32);
+    Raster region, composite, mask, colour;
+    const TRect bounds = TriangleRegion(region);
+    ExtractSelection(image, region, MakeColor(255, 255, 255), bounds, composite, mask, colour);
+    ASSERT_TRUE(clipboard.CopyToClipboard(image, region, TRect{9, 7, 1, 1}, MakeColor(255, 255, 255)));
+    EXPECT_EQ(system.bitmap, composite);
+
+    Raster pastedColour, pastedMask;
+    TRect rect;
+    ASSERT_TRUE(clipboard.ReadClipboard(pastedColour, pastedMask, rect));
+    EXPECT_EQ(pastedColour, colour);
+    EXPECT_EQ(pastedMask, mask);
+    EXPECT_EQ(rect, (TRect{0, 0, 8, 6}));
+
+    // An unreadable block gives way to the bitmap, which pastes fully opaque.
+    system.block.pop_back();
+    ASSERT_TRUE(clipboard.ReadClipboard(pastedColour, pastedMask, rect));
+    EXPECT_EQ(pastedColour, composite);
+    EXPECT_EQ(pastedMask.pixel(3, 0)[0], 0);
+}
+
+TEST(OrmClipboard, DecoderRefusesTruncatedLyingAndMismatchedBlocks)
+{
+    const TIconImage image = test::PatternImage(5, 3, Depth24);
+    const std::vector<std::uint8_t> good = EncodeOrmelBlock(image.Bitmap, image.Mask);
+    Raster colour, mask;
+    ASSERT_TRUE(DecodeOrmelBlock(good, colour, mask));
+    EXPECT_EQ(colour, image.Bitmap);
+
+    EXPECT_FALSE(DecodeOrmelBlock(std::span(good).first(good.size() - 2), colour, mask));
+    EXPECT_FALSE(DecodeOrmelBlock({}, colour, mask));
+    std::vector<std::uint8_t> lying = good;
+    test::Put32(lying, 22, 4); // the colour picture claims four rows
+    EXPECT_FALSE(DecodeOrmelBlock(lying, colour, mask));
+    lying = good;
+    test::Put32(lying, 2, 0x7fffffff); // and a file size beyond the block
+    EXPECT_FALSE(DecodeOrmelBlock(lying, colour, mask));
+
+    ByteWriter mismatched;
+    WriteBmp24(mismatched, Raster(2, 3));
+    WriteBmp24(mismatched, Raster(3, 2));
+    EXPECT_FALSE(DecodeOrmelBlock(mismatched.bytes(), colour, mask));
+    EXPECT_EQ(colour, image.Bitmap); // a refusal leaves the pictures alone
+}
+
+} // namespace
+} // namespace ormel

@@ -1,0 +1,103 @@
+#include "tools/selection.h"
+#include "tools/selection_edit.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace ormel {
+namespace {
+
+struct CountingClipboard : TSystemClipboard {
+    int puts = 0;
+    void Put(const std::vector<std::uint8_t>&, const Raster&) override { ++puts; }
+    bool GetOrmelBlock(std::vector<std::uint8_t>&) const override { return false; }
+    bool GetBitmap(Raster&) const override { return false; }
+};
+
+TEST(RectangleSelect, DraggedBackwardsAtZoomFourSelectsTheCoveredPixels)
+{
+    const TIconImage image = test::PatternImage(10, 10, Depth24);
+    TSelection selection;
+    selection.RectPress(image, 20, 20, 4);
+    TRect outline;
+    ASSERT_TRUE(selection.RectMove(image, 8, 32, 4, outline));
+    EXPECT_EQ(outline, (TRect{20, 20, 8, 32}));
+    Raster region;
+    TRect bounds;
+    ASSERT_TRUE(selection.RectRelease(image, 4, region, bounds));
+    EXPECT_EQ(bounds, (TRect{2, 5, 5, 8}));
+    int selected = 0;
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            selected += region.pixel(x, y)[0] == 255 && region.pixel(x, y)[2] == 0 ? 1 : 0;
+    EXPECT_EQ(selected, 9);
+    EXPECT_EQ(region.pixel(4, 7)[0], 255);
+
+    // Corners round halves to even and stay on the image.
+    EXPECT_EQ(SelectionCorner(image, 10, 14, 4), (TPoint{8, 16}));
+    EXPECT_EQ(SelectionCorner(image, 200, -7, 4), (TPoint{40, 0}));
+
+    // A click without a move has no area and removes the selection.
+    selection.RectPress(image, 20, 20, 4);
+    EXPECT_FALSE(selection.RectRelease(image, 4, region, bounds));
+    EXPECT_FALSE(selection.HasSelection());
+}
+
+TEST(Lasso, NeedsThreePointsClosesOnReleaseAndKeepsTheNewestWhenFull)
+{
+    const TIconImage image = test::PatternImage(300, 300, Depth32);
+    TSelection lasso;
+    Raster region;
+    TRect bounds;
+    lasso.LassoPress(image, 0, 0, 2);
+    EXPECT_FALSE(lasso.LassoMove(image, 0, 0, 2));
+    EXPECT_TRUE(lasso.LassoMove(image, 8, 0, 2));
+    EXPECT_FALSE(lasso.LassoRelease(image, 2, region, bounds));
+    EXPECT_TRUE(lasso.Points().empty());
+
+    lasso.LassoPress(image, 0, 0, 1);
+    for (int i = 1; i < 70000; ++i)
+        lasso.LassoMove(image, i % 300, i / 300, 1);
+    EXPECT_EQ(lasso.Points().size(), TSelection::kCapacity - 1);
+    EXPECT_EQ(lasso.Points().back(), (TPoint{69999 % 300, 69999 / 300}));
+    ASSERT_TRUE(lasso.LassoRelease(image, 1, region, bounds));
+    EXPECT_EQ(lasso.Points().size(), TSelection::kCapacity);
+    EXPECT_EQ(lasso.Points().back(), (TPoint{0, 0}));
+    EXPECT_EQ(bounds, (TRect{0, 0, 299, 233}));
+}
+
+TEST(SelectionEdit, ClearMakesSelectedPixelsTransparentAndKeepsPaletteIndices)
+{
+    CountingClipboard system;
+    TOrmClipboard clipboard(system);
+    TSelection selection;
+    TIconImage indexed = test::PatternImage(6, 4, Depth8);
+    EXPECT_EQ(CopySelection(indexed, selection, 3, TSelectionCommand::Copy, clipboard, 0), "");
+    EXPECT_EQ(system.puts, 0);
+
+    const TIconImage before = indexed;
+    selection.SelectAll(indexed, 3);
+    EXPECT_EQ(CopySelection(indexed, selection, 3, TSelectionCommand::Clear, clipboard, 0), "Clear Selected Area");
+    EXPECT_EQ(system.puts, 0);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) {
+            EXPECT_EQ(indexed.Mask.pixel(x, y)[0], 255);
+            EXPECT_EQ(indexed.Bitmap.pixel(x, y)[2], before.Bitmap.pixel(x, y)[2]);
+        }
+
+    TIconImage image = test::PatternImage(6, 4, Depth32);
+    const TIconImage original = image;
+    selection.RectPress(image, 1, 1, 1);
+    TRect outline;
+    selection.RectMove(image, 3, 2, 1, outline);
+    EXPECT_EQ(CopySelection(image, selection, 1, TSelectionCommand::Copy, clipboard, 0), "");
+    EXPECT_EQ(image.Mask, original.Mask);
+    EXPECT_EQ(CopySelection(image, selection, 1, TSelectionCommand::Cut, clipboard, 0), "Cut");
+    EXPECT_EQ(system.puts, 2);
+    EXPECT_EQ(test::TransparencyAt(image, 2, 1), 255);
+    EXPECT_EQ(test::TransparencyAt(image, 3, 1), test::TransparencyAt(original, 3, 1));
+    EXPECT_EQ(test::TransparencyAt(image, 1, 2), test::TransparencyAt(original, 1, 2));
+}
+
+} // namespace
+} // namespace ormel
