@@ -1,0 +1,110 @@
+#include "creators/angle_picker.h"
+#include "creators/icon_mixer.h"
+#include "creators/mixer_opacity_bar.h"
+#include "raster/paint.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace ormel {
+namespace {
+
+constexpr TColor kRed = MakeColor(255, 0, 0);
+
+TIconImage Plain(int size, int depth, TColor colour = kRed)
+{
+    TIconImage image;
+    NewIconImage(image, size, size, -1, depth);
+    FillBitmap(image.Bitmap, colour);
+    FillBitmap(image.Mask, 0); // opaque
+    return image;
+}
+
+std::vector<TMixerItem> Items(std::initializer_list<const TIconImageArray*> documents)
+{
+    std::vector<TMixerItem> items;
+    for (const TIconImageArray* images : documents)
+        items.push_back(TMixerItem{std::string(1, char('A' + items.size())), images});
+    FindCommonSizes(items);
+    return items;
+}
+
+TEST(IconMixer, CommonSizesTakeTheDeepestImageOfEachSize)
+{
+    const TIconImageArray a = {Plain(16, Depth32), Plain(32, Depth32), Plain(48, Depth32), Plain(32, Depth4)};
+    const TIconImageArray b = {Plain(32, Depth8), Plain(32, Depth32), Plain(48, Depth24), Plain(32, Depth32)};
+    const TIconImageArray c = {Plain(48, Depth32), Plain(32, Depth32), Plain(48, Depth8)};
+    std::vector<TMixerItem> items = Items({&a, &b, &c});
+    EXPECT_EQ(FindCommonSizes(items), (std::vector<TMixerSize>{{32, 32}, {48, 48}}));
+    EXPECT_EQ(items[1].FormatIndex, (std::vector<std::int32_t>{1, 2}));
+    EXPECT_EQ(items[2].FormatIndex, (std::vector<std::int32_t>{1, 0}));
+    EXPECT_EQ(MixerCaption(items), "Mixer Icon(A B C )");
+    EXPECT_EQ(MixerItemName("", ""), "Orm Icon");
+    const TIconImageArray d = {Plain(24, Depth32)};
+    items.push_back(TMixerItem{"D", &d});
+    EXPECT_TRUE(FindCommonSizes(items).empty());
+}
+
+TEST(IconMixer, FirstItemLiesOnTopOfTheOthers)
+{
+    const TIconImageArray a = {Plain(32, Depth32)};
+    const TIconImageArray b = {Plain(32, Depth4, 1)}; // palette index 1
+    const TColor indexed = PaletteColor(1, b[0].Palette);
+    std::vector<TMixerItem> items = Items({&a, &b});
+    TIconImage mix;
+    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
+    EXPECT_EQ(mix.ColorDepth, Depth32);
+    EXPECT_EQ(test::ColourAt(mix, 10, 10), kRed);
+    EXPECT_EQ(test::TransparencyAt(mix, 10, 10), 0);
+    items[0].OffsetX = 16; // uncovers the left half of the layer below
+    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
+    EXPECT_EQ(test::ColourAt(mix, 10, 10), indexed);
+    EXPECT_EQ(test::ColourAt(mix, 20, 10), kRed);
+    std::swap(items[0], items[1]);
+    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
+    EXPECT_EQ(test::ColourAt(mix, 20, 10), indexed);
+}
+
+TEST(IconMixer, OffsetAndZoomMoveTheLayer)
+{
+    const TIconImageArray a = {Plain(48, Depth32)};
+    std::vector<TMixerItem> items = Items({&a});
+    TIconImage mix;
+    items[0].OffsetX = 256;
+    MixCommonSize(items, 0, TMixerSize{48, 48}, mix);
+    EXPECT_EQ(mix.Mask, Plain(48, Depth32, 0xFFFFFF).Bitmap); // all transparent
+
+    const TIconImageArray small = {Plain(32, Depth32)};
+    items = Items({&small});
+    items[0].Zoom = -100; // 2 x 2 at the centre
+    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            EXPECT_EQ(test::TransparencyAt(mix, x, y), (x == 15 || x == 16) && (y == 15 || y == 16) ? 0 : 255);
+}
+
+TEST(AnglePicker, PointerAndKnob)
+{
+    // A 66-pixel control: the centre is (33, 33).
+    EXPECT_EQ(AngleFromPointer(33, 10, 66), 90);
+    EXPECT_EQ(AngleFromPointer(10, 33, 66), 180);
+    EXPECT_EQ(AngleFromPointer(33, 60, 66), 270);
+    EXPECT_EQ(AngleFromPointer(63, 63, 66), 315);
+    EXPECT_EQ(AngleFromPointer(3, 4, 66), 136); // atan gives -44.03 degrees, truncated toward zero
+    EXPECT_EQ(NormalizeAngle(-90), 270);
+    EXPECT_EQ(AngleKnobCentre(0, 66), (TPoint{58, 33}));
+    EXPECT_EQ(AngleKnobCentre(90, 66), (TPoint{33, 8}));
+}
+
+TEST(MixerOpacityBar, FadesToBlackAndMapsClicks)
+{
+    Raster bar(135, 20);
+    DrawOpacityBar(bar);
+    EXPECT_EQ(bar.pixel(0, 0)[0], 220 * 254 >> 8); // 256 / 135 x 134 = 254.1
+    EXPECT_EQ(bar.pixel(4, 0)[0], 255 * 246 >> 8); // 256 / 135 x 130 = 246.5
+    EXPECT_EQ(OpacityFromBarX(135, 135), 255);
+    EXPECT_EQ(BarXFromOpacity(255, 135), 134);
+}
+
+} // namespace
+} // namespace ormel

@@ -1,0 +1,102 @@
+#include "effects/convolve.h"
+
+#include "raster/rounding.h"
+
+#include "../test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+
+namespace ormel {
+namespace {
+
+const TFilter& Named(const std::string& name)
+{
+    const auto filters = BuiltInFilters();
+    return *std::find_if(filters.begin(), filters.end(), [&](const TFilter& f) { return name == f.Name; });
+}
+
+// The filter written straight from its definition: every pixel, channel and tap on its own,
+// mirroring inline.
+Raster ReferenceConvolve(const Raster& source, const TFilter& filter)
+{
+    const int w = source.width(), h = source.height(), r = filter.SizeCode;
+    const auto mirror = [r](int p, int d, int n) {
+        return (p <= r && d < 0) || (p >= n - 1 - r && d > 0) ? p - d : p + d;
+    };
+    Raster out = source;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int c = 0; c < 3; ++c) {
+                int sum = 0;
+                for (int dy = -r; dy <= r; ++dy)
+                    for (int dx = -r; dx <= r; ++dx)
+                        sum += filter.weight(dx, dy) * source.pixel(mirror(x, dx, w), mirror(y, dy, h))[c];
+                const float reciprocal = 1.0f / static_cast<float>(filter.Divisor);
+                const float value = static_cast<float>(filter.Bias) + static_cast<float>(sum) * reciprocal;
+                out.pixel(x, y)[c] = static_cast<std::uint8_t>(ClampTrunc(value, 0, 255));
+            }
+    return out;
+}
+
+TEST(FilterTest, EveryFilterMatchesTheStraightforwardConvolution)
+{
+    ASSERT_EQ(BuiltInFilters().size(), 25u);
+    EXPECT_STREQ(BuiltInFilters()[22].Name, "Laplacian  Horz./Vert");
+    for (const auto& [w, h] : {std::pair{7, 7}, {41, 11}}) {
+        const Raster source = test::PatternImage(w, h, Depth24).Bitmap;
+        for (const TFilter& filter : BuiltInFilters()) {
+            Raster out;
+            ConvolveBitmap(source, out, filter, true, true, true);
+            EXPECT_EQ(out, ReferenceConvolve(source, filter)) << filter.Name << " " << w;
+        }
+    }
+}
+
+TEST(FilterTest, UniformAreas)
+{
+    for (const auto& [name, level, result] :
+         {std::tuple{"Light Emboss", 0, 192}, {"Light Emboss", 200, 192}, {"Dark Emboss", 90, 128}, {"Null", 77, 77},
+          {"Negative", 77, 178}, {"Trace Contour", 0, 240}, {"Trace Contour", 7, 254}, {"Trace Contour", 8, 255},
+          {"Etch", 0, 240}, {"Etch", 2, 252}, {"Etch", 3, 255}}) {
+        const auto grey = [](int v) {
+            Raster r(8, 8);
+            r.fill(static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v));
+            return r;
+        };
+        Raster out;
+        ConvolveBitmap(grey(level), out, Named(name), true, true, true);
+        EXPECT_EQ(out, grey(result)) << name << " on " << level;
+    }
+}
+
+TEST(FilterTest, MirrorsAboutThePixelAndKeepsDisabledChannels)
+{
+    // On 3 x 3 every pixel lies in a mirror zone: the centre reads row 2 for dy = -1 and row 0
+    // for dy = +1.
+    Raster source(3, 3), out;
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            source.pixel(x, y)[0] = source.pixel(x, y)[2] = static_cast<std::uint8_t>(10 * y + x);
+    TFilter up, down;
+    up.Kernel[2 * 7 + 3] = 1; // weight at dy = -1, dx = 0
+    down.Kernel[4 * 7 + 3] = 1;
+    ConvolveBitmap(source, out, up, true, false, false);
+    EXPECT_EQ(out.pixel(1, 1)[2], 21);
+    EXPECT_EQ(out.pixel(1, 0)[2], 11);
+    EXPECT_EQ(out.pixel(1, 1)[0], 11); // blue disabled: copied
+    ConvolveBitmap(source, out, down, true, false, false);
+    EXPECT_EQ(out.pixel(1, 1)[2], 1);
+
+    Raster tiny(2, 1); // smaller than the kernel: stays within bounds
+    ConvolveBitmap(tiny, tiny, Named("Gaussian Blur"), true, true, true);
+    EXPECT_EQ(tiny, Raster(2, 1));
+    ConvolveBitmap(source, out, Named("Sharpen"), false, false, false);
+    EXPECT_EQ(out, source);
+}
+
+} // namespace
+} // namespace ormel
