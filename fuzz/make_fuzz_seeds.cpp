@@ -2,7 +2,12 @@
 // PNG streams of different shapes.
 #include "files/file_access.h"
 #include "files/png_stream.h"
+#include "library/library_store.h"
+#include "library/library_writer.h"
+#include "settings/app_directories.h"
+#include "tools/orm_clipboard.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -35,5 +40,35 @@ int main(int argc, char** argv)
                       std::ios::binary)
             .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     }
+    // The clipboard and settings corpora sit beside the snapshot seeds.
+    const std::filesystem::path corpus = std::filesystem::path(snapshots).parent_path();
+    for (const char* dir : {"clipboard", "clipboard-seeds", "ini", "ini-seeds"})
+        std::filesystem::create_directories(corpus / dir);
+    const int pictures[][2] = {{1, 1}, {5, 3}, {4, 4}};
+    for (const auto& shape : pictures) {
+        Raster colour(shape[0], shape[1]), mask(shape[0], shape[1]);
+        colour.pixel(0, 0)[1] = 40;
+        mask.fill(0, 0, 0);
+        const std::vector<std::uint8_t> block = EncodeOrmelBlock(colour, mask);
+        std::ofstream(corpus / "clipboard-seeds" / ("seed" + std::to_string(shape[0]) + "x" + std::to_string(shape[1])),
+                      std::ios::binary)
+            .write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
+    }
+    std::ofstream(corpus / "ini-seeds" / "position.cfg")
+        << "[frm_main]\r\nleft=120\r\ntop=-8\r\nwidth=800\r\nheight=600\r\nWindowState=2\r\n"
+           "; placement\n[frm_history]\nshowing=1\nleft=+40\n";
+    std::ofstream(corpus / "ini-seeds" / "ormel.cfg") << "[reopen]\n0=/home/a/x.ico\n1=\" /tmp/b c.ico \"\n2=\n3=z\n";
+    // An icon library as our own writer lays it out, for the NE reader.
+    std::filesystem::create_directories(corpus / "ne-seeds");
+    const PrivateWorkDir work(corpus.string());
+    TIconLibrary library;
+    library.TempDir = work.subdirectory("tmplib");
+    library.Editable = true;
+    TIconImage small, large;
+    NewIconImage(small, 16, 16, -1, Depth4);
+    NewIconImage(large, 24, 24, -1, Depth32);
+    if (AddToLibrary(library, "Apple", {small, large}) != 0 || AddToLibrary(library, "Pear", {small}) != 0 ||
+        WriteLibraryFile(library, (corpus / "ne-seeds" / "written.icl").string()) != 0)
+        return 1;
     return 0;
 }

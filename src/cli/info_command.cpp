@@ -41,12 +41,12 @@ bool ListIconFile(const std::string& path)
 int InfoCommand(const std::vector<std::string>& args)
 {
     if (args.empty()) {
-        std::fputs("usage: ormel-cli info FILE.ico...\n", stderr);
+        std::fputs("usage: ormel-cli info FILE.ico|LIBRARY...\n", stderr);
         return 2;
     }
     bool allRead = true;
     for (const std::string& path : args)
-        allRead = ListIconFile(path) && allRead;
+        allRead = (IsLibraryPath(path) ? ListLibraryFile(path) : ListIconFile(path)) && allRead;
     return allRead ? 0 : 1;
 }
 

@@ -9,9 +9,11 @@ namespace {
 
 void PrintUsage(std::FILE* to)
 {
-    std::fputs("usage: ormel-cli info FILE.ico...\n"
+    std::fputs("usage: ormel-cli info FILE.ico|LIBRARY...\n"
                "       ormel-cli convert IN.ico OUT.ico\n"
-               "       ormel-cli convert IN.ico OUT.{png,bmp,jpg,gif} [--image N]\n",
+               "       ormel-cli convert IN.ico OUT.{png,bmp,jpg,gif} [--image N]\n"
+               "       ormel-cli extract LIBRARY DIR\n"
+               "       ormel-cli pack OUT.icl IN.ico...\n",
                to);
 }
 
@@ -34,6 +36,10 @@ int main(int argc, char** argv)
         return ormel::cli::InfoCommand(args);
     if (command == "convert")
         return ormel::cli::ConvertCommand(args);
+    if (command == "extract")
+        return ormel::cli::ExtractCommand(args);
+    if (command == "pack")
+        return ormel::cli::PackCommand(args);
     if (command == "help" || command == "--help" || command == "-h") {
         PrintUsage(stdout);
         return 0;

@@ -1,0 +1,7 @@
+// Reads arbitrary bytes as a PE executable's icon resources.
+#include "library_fuzz_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    return ormel::CheckLibraryReader(data, size, ormel::ExecutableKind::Pe);
+}

@@ -1,0 +1,41 @@
+#include "library/icon_blocks.h"
+
+#include "library/resource_tables.h"
+
+#include <algorithm>
+
+namespace ormel {
+
+TIconBlockReader::TIconBlockReader(const ByteReader& stream, const TResourceList& icons)
+    : stream_(stream), icons_(icons)
+{
+    byName_.reserve(icons.size());
+    for (std::size_t i = 0; i < icons.size(); ++i)
+        byName_.emplace(icons[i].Name, i);
+}
+
+std::span<const std::uint8_t> TIconBlockReader::find(const TIconFormat& format)
+{
+    const auto found = byName_.find(std::to_string(format.ID));
+    if (found == byName_.end() || spent_ >= kBudget)
+        return {};
+    const std::span<const std::uint8_t> bytes = ResourceBytes(stream_, icons_[found->second]);
+    spent_ += bytes.size();
+    return bytes;
+}
+
+std::span<const std::uint8_t> TIconBlockReader::decode(const TIconFormat& format, TIconImage& image)
+{
+    ByteReader block(find(format));
+    if (block.size() == 0)
+        return {};
+    // A failed attempt costs too: the reader may have unpacked most of an image first.
+    image.Width = image.Height = 0;
+    const bool decoded = access_.ReadImageData(block, format.BitCount, image) == 0;
+    spent_ += std::uint64_t(std::max(image.Width, 0)) * std::uint64_t(std::max(image.Height, 0));
+    if (!decoded)
+        return {};
+    return block.all().first(block.position());
+}
+
+} // namespace ormel

@@ -1,0 +1,96 @@
+#include "library/library_reader.h"
+
+#include "files/atomic_file.h"
+#include "files/file_access.h"
+#include "library/group_directory.h"
+#include "library/icon_blocks.h"
+#include "library/resource_tables.h"
+#include "library/snapshot_name.h"
+#include "library/thumbnail.h"
+#include "raster/composite.h"
+
+namespace ormel {
+
+void ReadIconResources(TIconLibrary& library, const std::string& fileName)
+{
+    std::vector<std::uint8_t> bytes;
+    if (ReadWholeFile(fileName, bytes))
+        ReadIconResourceData(library, bytes);
+}
+
+void ReadIconResourceData(TIconLibrary& library, std::span<const std::uint8_t> bytes)
+{
+    const ByteReader stream(bytes);
+    TResourceList icons;
+    if (ReadLibraryEntries(stream, library.Groups, icons))
+        ExtractIconImages(stream, icons, library);
+}
+
+bool ReadLibraryEntries(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons)
+{
+    switch (DetectExecutable(stream)) {
+    case ExecutableKind::Pe:
+        if (!IsReadablePe(stream))
+            return false;
+        ReadPeIcons(stream, groups, icons);
+        return true;
+    case ExecutableKind::Ne:
+        if (!IsWindowsNe(stream))
+            return false;
+        ReadNeIcons(stream, groups, icons);
+        return true;
+    case ExecutableKind::Unknown: break;
+    }
+    return false;
+}
+
+void ReadPeIcons(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons)
+{
+    TResourceList list;
+    FindPeResources(stream, kRtGroupIcon, list);
+    ReadGroupDirectories(stream, list, groups);
+    list.clear();
+    FindPeResources(stream, kRtEntryNames, list);
+    ReadEntryNames(stream, list, groups);
+    FindPeResources(stream, kRtIcon, icons);
+}
+
+void ReadNeIcons(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons)
+{
+    TResourceList list;
+    FindNeResources(stream, kRtGroupIcon, list);
+    ReadGroupDirectories(stream, list, groups);
+    if (const std::uint32_t names = FindNeNameStrings(stream); names != 0)
+        ReadEntryNames(stream, {TResourceItem{{}, names, 0}}, groups);
+    FindNeResources(stream, kRtIcon, icons);
+}
+
+void ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIconLibrary& library)
+{
+    TIconBlockReader blocks(stream, icons);
+    TIconFileAccess access;
+    for (TGroupIcon& entry : library.Groups) {
+        for (std::size_t j = 0; j < entry.Formats.size(); ++j) {
+            TIconFormat& format = entry.Formats[j];
+            format.FileName.clear();
+            TIconImage image;
+            if (blocks.decode(format, image).empty())
+                continue;
+            const std::string fileName = NewSnapshotFileName(library.TempDir, entry.Name, static_cast<int>(j));
+            if (access.SaveSnapshot(image, fileName) != 0)
+                continue;
+            format.FileName = fileName;
+            format.Width = image.Width;
+            format.Height = image.Height;
+            format.BitCount = DepthToBits(image.ColorDepth);
+        }
+        entry.Thumbnail.resize(kThumbnailSize, kThumbnailSize);
+        const int chosen = ChooseThumbnailFormat(entry.Formats);
+        TIconImage image;
+        if (chosen >= 0 && !entry.Formats[static_cast<std::size_t>(chosen)].FileName.empty() &&
+            access.LoadSnapshot(image, entry.Formats[static_cast<std::size_t>(chosen)].FileName) == 0)
+            DrawIconImageFitted(image, entry.Thumbnail);
+    }
+}
+
+} // namespace ormel

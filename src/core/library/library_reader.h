@@ -1,0 +1,35 @@
+#pragma once
+
+#include "files/byte_stream.h"
+#include "library/icon_library.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace ormel {
+
+// Reads the icon groups of an executable or module (PE: 32-bit Intel 386 and 64-bit x86-64 or
+// ARM64) or an icon library (NE) into library.Groups: one entry per group, one snapshot file
+// per image that decodes in library.TempDir, and a thumbnail per entry. A file that cannot be
+// read or is of neither kind leaves Groups as it was (the caller empties it first).
+void ReadIconResources(TIconLibrary& library, const std::string& fileName);
+// The same for a file's bytes in memory.
+void ReadIconResourceData(TIconLibrary& library, std::span<const std::uint8_t> bytes);
+
+// The entries of a PE or NE file with the formats their group directories list, named from the
+// file's names resource when it has a usable one, and the icon resources the formats refer to.
+// The images themselves are not read.
+void ReadPeIcons(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons);
+void ReadNeIcons(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons);
+// Either of them, by the kind of file; false when the file is neither.
+bool ReadLibraryEntries(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons);
+
+// Decodes the image of every format of every entry, writes it to a new snapshot file in
+// library.TempDir and takes its true size and depth; draws each entry's thumbnail. A format
+// whose image is missing or does not decode keeps its directory values and gets no snapshot
+// file (an empty FileName); an entry without a drawable image gets a white thumbnail.
+void ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIconLibrary& library);
+
+} // namespace ormel

@@ -1,0 +1,265 @@
+#include "files/atomic_file.h"
+#include "library/library_reader.h"
+#include "library/resource_tables.h"
+#include "library/stored_icons.h"
+#include "resource_builders.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace ormel {
+namespace {
+
+using test::FixturePath;
+using test::TestResource;
+
+bool SamePixels(const TIconImage& a, const TIconImage& b)
+{
+    if (a.Width != b.Width || a.Height != b.Height || a.ColorDepth != b.ColorDepth)
+        return false;
+    for (int y = 0; y < a.Height; ++y)
+        for (int x = 0; x < a.Width; ++x)
+            if (test::ColourAt(a, x, y) != test::ColourAt(b, x, y) || test::TransparencyAt(a, x, y) != test::TransparencyAt(b, x, y))
+                return false;
+    return true;
+}
+
+bool IsWhite(const Raster& r)
+{
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x)
+            if (r.pixel(x, y)[0] != 255 || r.pixel(x, y)[1] != 255 || r.pixel(x, y)[2] != 255)
+                return false;
+    return true;
+}
+
+struct Library {
+    test::TempDir dir;
+    TIconLibrary library;
+    Library() { library.TempDir = dir.file(""); }
+    void read(std::span<const std::uint8_t> bytes) { ReadIconResourceData(library, bytes); }
+    TIconImage load(std::size_t entry, std::size_t format)
+    {
+        TIconImage image;
+        EXPECT_EQ(TIconFileAccess().LoadSnapshot(image, library.Groups[entry].Formats[format].FileName), 0);
+        return image;
+    }
+};
+
+TEST(LibraryReader, ExecutablesListTheirGroupsAndImages)
+{
+    struct Case {
+        const char* file;
+        std::size_t groups, images;
+    };
+    for (const Case& c : {Case{"pe32-hh.exe", 1, 10}, Case{"pe32-regedit.exe", 6, 60}, Case{"pe32-inetcpl.cpl", 2, 20},
+                          Case{"pe32plus-hh.exe", 1, 10}, Case{"pe32plus-inetcpl.cpl", 2, 20}}) {
+        SCOPED_TRACE(c.file);
+        Library lib;
+        ReadIconResources(lib.library, FixturePath(c.file));
+        ASSERT_EQ(lib.library.Groups.size(), c.groups);
+        std::size_t images = 0;
+        for (std::size_t i = 0; i < c.groups; ++i) {
+            const TGroupIcon& entry = lib.library.Groups[i];
+            EXPECT_EQ(entry.Name, "Orm Icon" + std::to_string(i + 1));
+            EXPECT_EQ(entry.Count, static_cast<int>(entry.Formats.size()));
+            for (const TIconFormat& format : entry.Formats)
+                EXPECT_TRUE(std::filesystem::exists(format.FileName)) << format.FileName;
+            EXPECT_EQ(entry.Thumbnail.width(), 32);
+            EXPECT_FALSE(IsWhite(entry.Thumbnail));
+            images += entry.Formats.size();
+        }
+        EXPECT_EQ(images, c.images);
+    }
+
+    // The directory's width byte 0 becomes 256 once the image is decoded; the 64-bit build of a
+    // program gives the same images as the 32-bit one.
+    Library pe32, pe32plus;
+    ReadIconResources(pe32.library, FixturePath("pe32-hh.exe"));
+    ReadIconResources(pe32plus.library, FixturePath("pe32plus-hh.exe"));
+    const TIconFormat& large = pe32.library.Groups[0].Formats[0];
+    EXPECT_EQ(large.Width, 256);
+    EXPECT_EQ(large.Height, 256);
+    EXPECT_EQ(large.BitCount, 32);
+    for (std::size_t j = 0; j < 10; ++j)
+        EXPECT_TRUE(SamePixels(pe32.load(0, j), pe32plus.load(0, j))) << j;
+}
+
+TEST(LibraryReader, ExtractedIconsHoldTheImagesOfTheSnapshots)
+{
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(FixturePath("pe32-regedit.exe"), bytes));
+    Library lib;
+    lib.read(bytes);
+    std::size_t entry = 0;
+    for (StoredImageCheck check : {StoredImageCheck::Structure, StoredImageCheck::Decode}) {
+        entry = 0;
+        ASSERT_TRUE(VisitStoredIcons(bytes, check, [&](const TGroupIcon&, const std::vector<TStoredImage>& images) {
+            TIconDocument document;
+            ASSERT_EQ(TIconFileAccess().ReadIconData(BuildIconFile(images), document), 0);
+            ASSERT_EQ(document.Images.size(), lib.library.Groups[entry].Formats.size());
+            for (std::size_t j = 0; j < document.Images.size(); ++j)
+                EXPECT_TRUE(SamePixels(document.Images[j], lib.load(entry, j))) << entry << " " << j;
+            ++entry;
+        }));
+    }
+    EXPECT_EQ(entry, 6u);
+}
+
+// Two groups of a 16 x 16 and a 48 x 48 image; the second group's 48 x 48 image is missing.
+std::vector<std::uint8_t> TwoGroupLibrary(const std::vector<std::string>& names, std::uint8_t linkerVersion = 0)
+{
+    const std::vector<TestResource> icons = {{3, 1, test::IconBlock(test::PatternImage(16, 16, Depth4))},
+                                             {3, 2, test::IconBlock(test::PatternImage(48, 48, Depth32))},
+                                             {3, 3, test::IconBlock(test::PatternImage(16, 16, Depth8))}};
+    return test::MakeNe({test::GroupDirectory({{16, 16, 4, 1}, {48, 48, 32, 2}}), test::GroupDirectory({{16, 16, 8, 3}, {48, 48, 8, 9}})},
+                        icons, names, linkerVersion);
+}
+
+std::vector<std::string> NamesOf(const TIconLibrary& library)
+{
+    std::vector<std::string> names;
+    for (const TGroupIcon& entry : library.Groups)
+        names.push_back(entry.Name);
+    return names;
+}
+
+TEST(LibraryReader, IconLibrariesNamesAndMissingImages)
+{
+    using Names = std::vector<std::string>;
+    Library lib;
+    lib.read(TwoGroupLibrary({"ICL", "Apple", "Pear"}, 5)); // any linker version
+    EXPECT_EQ(NamesOf(lib.library), (Names{"Apple", "Pear"}));
+    const TGroupIcon& pear = lib.library.Groups[1];
+    ASSERT_EQ(pear.Count, 2);
+    EXPECT_TRUE(SamePixels(lib.load(1, 0), test::PatternImage(16, 16, Depth8)));
+    EXPECT_EQ(pear.Formats[1].Width, 48);
+    EXPECT_EQ(pear.Formats[1].BitCount, 8);
+    EXPECT_TRUE(pear.Formats[1].FileName.empty());
+
+    for (const Names& names : {Names{"ICL", "Apple"}, Names{"icl", "Apple", "Pear"}, Names{}}) {
+        Library other;
+        other.read(TwoGroupLibrary(names));
+        EXPECT_EQ(NamesOf(other.library), (Names{"Orm Icon1", "Orm Icon2"}));
+    }
+
+    // Names read from a file are kept as they are, yet each image keeps a file of its own.
+    Library twins;
+    twins.read(TwoGroupLibrary({"ICL", "Star", "Star"}));
+    EXPECT_EQ(NamesOf(twins.library), (Names{"Star", "Star"}));
+    EXPECT_TRUE(SamePixels(twins.load(0, 0), test::PatternImage(16, 16, Depth4)));
+    EXPECT_TRUE(SamePixels(twins.load(1, 0), test::PatternImage(16, 16, Depth8)));
+
+    // Only Windows NE files are read.
+    std::vector<std::uint8_t> os2 = TwoGroupLibrary({});
+    os2[64 + 54] = 1;
+    Library none;
+    none.read(os2);
+    EXPECT_TRUE(none.library.Groups.empty());
+}
+
+TEST(LibraryReader, PeResourcesOfEveryKind)
+{
+    // One group with a missing image and one whose only image is missing (white thumbnail);
+    // a names resource; a 64-bit file with its larger optional header.
+    const std::vector<TestResource> resources = {
+        {14, 7, test::GroupDirectory({{32, 32, 32, 1}, {16, 16, 4, 5}})},
+        {14, 8, test::GroupDirectory({{32, 32, 32, 6}})},
+        {301, 1, {3, 'I', 'C', 'L', 4, 'S', 'u', 'n', '/', 3, 'S', 'k', 'y', 0}},
+        {3, 1, test::IconBlock(test::PatternImage(32, 32, Depth32))}};
+    for (std::uint16_t machine : {0x014C, 0x8664, 0xAA64}) {
+        Library lib;
+        lib.read(test::MakePe(resources, machine, machine == 0x014C ? 224 : 240).bytes);
+        ASSERT_EQ(NamesOf(lib.library), (std::vector<std::string>{"Sun/", "Sky"}));
+        EXPECT_TRUE(SamePixels(lib.load(0, 0), test::PatternImage(32, 32, Depth32)));
+        EXPECT_TRUE(lib.library.Groups[0].Formats[1].FileName.empty());
+        EXPECT_TRUE(IsWhite(lib.library.Groups[1].Thumbnail));
+    }
+    Library other;
+    other.read(test::MakePe(resources, 0x01C4).bytes); // ARM (32-bit)
+    EXPECT_TRUE(other.library.Groups.empty());
+
+    // Two names resources: neither is used.
+    std::vector<TestResource> twoNameLists = resources;
+    twoNameLists.push_back({301, 2, resources[2].data});
+    Library unnamed;
+    unnamed.read(test::MakePe(twoNameLists).bytes);
+    EXPECT_EQ(NamesOf(unnamed.library), (std::vector<std::string>{"Orm Icon1", "Orm Icon2"}));
+}
+
+TEST(LibraryReader, HostileFilesKeepWhatWasRead)
+{
+    const std::vector<TestResource> resources = {{14, 1, test::GroupDirectory({{16, 16, 4, 1}})},
+                                                 {14, 2, test::GroupDirectory({{16, 16, 4, 1}})},
+                                                 {3, 1, test::IconBlock(test::PatternImage(16, 16, Depth4))}};
+    const test::BuiltPe pe = test::MakePe(resources);
+    test::TempDir temp;
+    const auto groupsOf = [&](const std::vector<std::uint8_t>& bytes) {
+        TIconLibrary library;
+        library.TempDir = temp.file("");
+        ReadIconResourceData(library, bytes);
+        return library.Groups.size();
+    };
+    ASSERT_EQ(groupsOf(pe.bytes), 2u);
+
+    // Truncated anywhere.
+    for (std::size_t size = 0; size < pe.bytes.size(); size += 7)
+        EXPECT_LE(groupsOf({pe.bytes.begin(), pe.bytes.begin() + static_cast<std::ptrdiff_t>(size)}), 2u);
+
+    // Directories that point back to themselves or to the root are left out.
+    std::vector<std::uint8_t> loop = pe.bytes;
+    test::Put32(loop, pe.rsrc + pe.languageDirs[0] + 20, 0x80000000u | static_cast<std::uint32_t>(pe.languageDirs[0]));
+    test::Put32(loop, pe.rsrc + pe.languageDirs[1] + 20, 0x80000000u);
+    EXPECT_EQ(groupsOf(loop), 0u);
+    test::Put32(loop, pe.rsrc + 20, 0x80000000u);
+    EXPECT_EQ(groupsOf(loop), 0u);
+
+    // Counts of 65535: the records that lie in the file are read.
+    std::vector<std::uint8_t> counts = pe.bytes;
+    test::Put16(counts, pe.rsrc + 14, 0xFFFF);
+    EXPECT_EQ(groupsOf(counts), 2u);
+    std::vector<std::uint8_t> directory = test::GroupDirectory({{16, 16, 4, 1}});
+    test::Put16(directory, 4, 0xFFFF);
+    Library formats;
+    formats.read(test::MakePe({resources[2], {14, 1, directory}}).bytes);
+    ASSERT_EQ(formats.library.Groups.size(), 1u);
+    EXPECT_EQ(formats.library.Groups[0].Count, 1);
+    // (In the NE file: group count at 132, icon count at 164, names from 208.)
+    std::vector<std::uint8_t> groupCount = TwoGroupLibrary({});
+    test::Put16(groupCount, 132, 0xFFFF);
+    EXPECT_GE(groupsOf(groupCount), 2u);
+    std::vector<std::uint8_t> iconCount = TwoGroupLibrary({});
+    test::Put16(iconCount, 164, 0xFFFF);
+    Library icons;
+    icons.read(iconCount);
+    ASSERT_EQ(icons.library.Groups.size(), 2u);
+    EXPECT_TRUE(SamePixels(icons.load(0, 0), test::PatternImage(16, 16, Depth4)));
+
+    // A resource name and entry names that run past the end of the file.
+    std::vector<std::uint8_t> names = pe.bytes;
+    const std::size_t firstNameEntry = pe.rsrc + 32 + 16; // after the root and its two types
+    test::Put32(names, firstNameEntry, 0x80000000u | static_cast<std::uint32_t>(names.size() - 2 - pe.rsrc));
+    test::Put16(names, names.size() - 2, 0xFFFF);
+    EXPECT_EQ(groupsOf(names), 2u);
+    const std::vector<std::uint8_t> longName = TwoGroupLibrary({"ICL", "Apple", std::string(200, 'x')});
+    Library cut;
+    cut.read({longName.begin(), longName.begin() + 318});
+    EXPECT_EQ(NamesOf(cut.library), (std::vector<std::string>{"Orm Icon1", "Orm Icon2"}));
+
+    // One image listed 65535 times is decoded only until the reading budget is spent.
+    const std::vector<std::uint8_t> many =
+        test::MakePe({{14, 1, test::GroupDirectory(std::vector<test::TestFormat>(65535, {0, 0, 32, 1}))},
+                      {3, 1, test::IconBlock(test::PatternImage(128, 128, Depth32))}}).bytes;
+    std::size_t visited = 0;
+    VisitStoredIcons(many, StoredImageCheck::Decode, [&](const TGroupIcon& entry, const std::vector<TStoredImage>& images) {
+        EXPECT_EQ(entry.Count, 65535);
+        visited = images.size();
+    });
+    EXPECT_GT(visited, 10u);
+    EXPECT_LT(visited, 1000u);
+}
+
+} // namespace
+} // namespace ormel

@@ -1,0 +1,104 @@
+#include "library/library_store.h"
+
+#include "files/file_access.h"
+#include "raster/composite.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace ormel {
+namespace {
+
+using test::PatternImage;
+
+TIconImage Loaded(const std::string& path)
+{
+    TIconImage image;
+    EXPECT_EQ(TIconFileAccess().LoadSnapshot(image, path), 0) << path;
+    return image;
+}
+
+class LibraryStore : public ::testing::Test {
+protected:
+    LibraryStore()
+    {
+        library.TempDir = dir.file("");
+        library.Editable = true;
+        library.LibFileName = "Fruit.icl";
+    }
+    test::TempDir dir;
+    TIconLibrary library;
+};
+
+TEST_F(LibraryStore, AddsAndReplacesEntriesWithSnapshotsAndThumbnails)
+{
+    const TIconImageArray images = {PatternImage(16, 16, Depth4), PatternImage(32, 32, Depth24)};
+    TIconDocument document;
+    ASSERT_EQ(SaveToLibrary(library, " \t", images, true, &document), 0);
+    ASSERT_EQ(SaveToLibrary(library, "", images, true, nullptr), 0);
+    EXPECT_TRUE(library.Modified);
+    ASSERT_EQ(library.Groups.size(), 2u);
+    EXPECT_EQ(library.Groups[1].Name, "New Icon(1)");
+    EXPECT_EQ(document.LibEntryName, "New Icon");
+    EXPECT_EQ(document.LibName, "Fruit.icl");
+    const TGroupIcon& entry = library.Groups[0];
+    ASSERT_EQ(entry.Count, 2);
+    EXPECT_EQ(entry.Formats[1].FileName, library.TempDir + "~New Icon1.orm");
+    EXPECT_EQ(entry.Formats[0].BitCount, 4);
+    EXPECT_EQ(Loaded(entry.Formats[0].FileName).Bitmap, images[0].Bitmap);
+    Raster thumbnail(32, 32);
+    DrawIconImageFitted(images[1], thumbnail);
+    EXPECT_EQ(entry.Thumbnail, thumbnail);
+
+    const std::string oldSecond = entry.Formats[1].FileName;
+    const TIconImage replacement = PatternImage(48, 48, Depth32);
+    ASSERT_EQ(SaveToLibrary(library, "NEW ICON", {replacement}, false, nullptr), 0);
+    EXPECT_EQ(library.Groups[0].Name, "New Icon");
+    EXPECT_EQ(library.Groups[0].Count, 1);
+    EXPECT_FALSE(std::filesystem::exists(oldSecond));
+    EXPECT_EQ(Loaded(library.Groups[0].Formats[0].FileName).Bitmap, replacement.Bitmap);
+
+    EXPECT_EQ(ReplaceInLibrary(library, "Plum", {replacement}), -1);
+    EXPECT_EQ(library.LastMessage, "Can't find icon in library");
+    library.Editable = false;
+    EXPECT_EQ(SaveToLibrary(library, "Plum", images, true, nullptr), -1);
+    EXPECT_EQ(library.LastMessage, "Can't find an opening ICL(*.ICL) library.");
+    EXPECT_EQ(library.Groups.size(), 2u);
+}
+
+TEST_F(LibraryStore, RenamesDeletesAndClears)
+{
+    ASSERT_EQ(AddToLibrary(library, "Star", {PatternImage(16, 16, Depth24)}), 0);
+    ASSERT_EQ(AddToLibrary(library, "Moon", {PatternImage(32, 32, Depth24)}), 0);
+    const std::string starFile = library.Groups[0].Formats[0].FileName;
+
+    EXPECT_EQ(RenameEntry(library, 1, "star"), -1);
+    EXPECT_EQ(library.LastMessage, "The existence of the same name.");
+    EXPECT_EQ(RenameEntry(library, 1, "  "), -1);
+    EXPECT_FALSE(library.Modified);
+    ASSERT_EQ(RenameEntry(library, 0, "A comet with a name of forty letters..."), 0);
+    EXPECT_EQ(library.Groups[0].Name, "A comet with a name of forty let");
+    EXPECT_EQ(library.Groups[0].Formats[0].FileName, starFile);
+    EXPECT_TRUE(library.Modified);
+    std::string accented;
+    for (int i = 0; i < 40; ++i)
+        accented += "\u00e9";
+    ASSERT_EQ(RenameEntry(library, 1, accented), 0);
+    EXPECT_EQ(library.Groups[1].Name, accented.substr(0, 64)); // 32 two-byte characters
+    ASSERT_EQ(RenameEntry(library, 1, "MOON"), 0);
+
+    library.Modified = false;
+    DeleteEntry(library, 0);
+    EXPECT_FALSE(std::filesystem::exists(starFile));
+    EXPECT_EQ(library.Groups[0].Name, "MOON");
+    EXPECT_TRUE(library.Modified);
+    const std::string moonFile = library.Groups[0].Formats[0].FileName;
+    ClearLibrary(library);
+    EXPECT_TRUE(library.Groups.empty());
+    EXPECT_FALSE(std::filesystem::exists(moonFile));
+}
+
+} // namespace
+} // namespace ormel
