@@ -19,10 +19,9 @@ Raster Uniform(int size, TColor colour)
 
 bool AllPixels(const TIconImage& image, TColor colour)
 {
-    for (int y = 0; y < image.Height; ++y)
-        for (int x = 0; x < image.Width; ++x)
-            if (test::ColourAt(image, x, y) != colour)
-                return false;
+    for (int i = 0; i < image.Width * image.Height; ++i)
+        if (test::ColourAt(image, i % image.Width, i / image.Width) != colour)
+            return false;
     return true;
 }
 
@@ -103,9 +102,8 @@ TEST(CartoonRenderTest, CartoonFormats)
     renderer.Controls.DrawColor = true;
     TIconImageArray formats = Formats();
     ASSERT_TRUE(renderer.RenderFormats(formats, LetterBox(), kBand, true));
-    // Red through saturation 0 (factor 255) becomes (255, 1, 1); the blur at radius 25 / 20,
-    // whose integer weights add up to 1022, lowers it in each of its two passes. The colour
-    // result keeps the picture's place in the square, margins included.
+    // Red through saturation 0 becomes (255, 1, 1); the blur at radius 25 / 20 (weights summing
+    // to 1022) lowers it in both passes. The picture keeps its place, margins included.
     EXPECT_EQ(test::ColourAt(formats[0], 16, 16), MakeColor(253, 0, 0));
     EXPECT_EQ(test::ColourAt(formats[0], 16, 2), kWhite);
 

@@ -35,8 +35,8 @@ TEST(ColourStepTest, ToneTablesPivotOn253)
     // Grey pixels keep their level under saturation 0, so only the contrast table shows.
     step.AdjustTone(0, 255, 0);
     const std::vector<int> out = Levels(step.adjusted());
-    const std::vector<int> expected = {0, 1, 18, 187, 221, 255, 254, 255};
-    EXPECT_EQ((std::vector<int>{out[238], out[239], out[240], out[250], out[252], out[253], out[254], out[255]}), expected);
+    EXPECT_EQ((std::vector<int>{out[238], out[239], out[240], out[250], out[252], out[253], out[254], out[255]}),
+              (std::vector<int>{0, 1, 18, 187, 221, 255, 254, 255}));
     step.AdjustTone(0, 0, 0);
     EXPECT_EQ(Levels(step.adjusted()), ramp);
     step.AdjustTone(255, 0, 0);
@@ -44,9 +44,7 @@ TEST(ColourStepTest, ToneTablesPivotOn253)
 
     // Saturation 0 uses the factor 255; -127 turns a pixel into its grey.
     Raster colour(1, 1);
-    colour.pixel(0, 0)[1] = 100;
-    colour.pixel(0, 0)[0] = 0;
-    colour.pixel(0, 0)[2] = 200;
+    colour.fill(0, 100, 200);
     step.SetSource(colour, 0, 0, 1, 1);
     step.AdjustTone(0, 0, 0);
     EXPECT_EQ(std::vector<std::uint8_t>(step.adjusted().begin(), step.adjusted().end()), (std::vector<std::uint8_t>{1, 100, 200}));

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace ormel {
 namespace {
 
@@ -54,8 +56,7 @@ TEST(IconMixer, FirstItemLiesOnTopOfTheOthers)
     TIconImage mix;
     MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
     EXPECT_EQ(mix.ColorDepth, Depth32);
-    EXPECT_EQ(test::ColourAt(mix, 10, 10), kRed);
-    EXPECT_EQ(test::TransparencyAt(mix, 10, 10), 0);
+    EXPECT_TRUE(test::ColourAt(mix, 10, 10) == kRed && test::TransparencyAt(mix, 10, 10) == 0);
     items[0].OffsetX = 16; // uncovers the left half of the layer below
     MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
     EXPECT_EQ(test::ColourAt(mix, 10, 10), indexed);
@@ -86,11 +87,9 @@ TEST(IconMixer, OffsetAndZoomMoveTheLayer)
 TEST(AnglePicker, PointerAndKnob)
 {
     // A 66-pixel control: the centre is (33, 33).
-    EXPECT_EQ(AngleFromPointer(33, 10, 66), 90);
-    EXPECT_EQ(AngleFromPointer(10, 33, 66), 180);
-    EXPECT_EQ(AngleFromPointer(33, 60, 66), 270);
-    EXPECT_EQ(AngleFromPointer(63, 63, 66), 315);
-    EXPECT_EQ(AngleFromPointer(3, 4, 66), 136); // atan gives -44.03 degrees, truncated toward zero
+    // (3, 4): atan gives -44.03 degrees, truncated toward zero.
+    for (const auto& [x, y, angle] : {std::tuple{33, 10, 90}, {10, 33, 180}, {33, 60, 270}, {63, 63, 315}, {3, 4, 136}})
+        EXPECT_EQ(AngleFromPointer(x, y, 66), angle) << x << "," << y;
     EXPECT_EQ(NormalizeAngle(-90), 270);
     EXPECT_EQ(AngleKnobCentre(0, 66), (TPoint{58, 33}));
     EXPECT_EQ(AngleKnobCentre(90, 66), (TPoint{33, 8}));

@@ -19,8 +19,7 @@ const TFilter& Named(const std::string& name)
     return *std::find_if(filters.begin(), filters.end(), [&](const TFilter& f) { return name == f.Name; });
 }
 
-// The filter written straight from its definition: every pixel, channel and tap on its own,
-// mirroring inline.
+// The filter from its definition: every pixel, channel and tap on its own, mirroring inline.
 Raster ReferenceConvolve(const Raster& source, const TFilter& filter)
 {
     const int w = source.width(), h = source.height(), r = filter.SizeCode;
@@ -58,15 +57,15 @@ TEST(FilterTest, EveryFilterMatchesTheStraightforwardConvolution)
 
 TEST(FilterTest, UniformAreas)
 {
+    const auto grey = [](int v) {
+        Raster r(8, 8);
+        r.fill(std::uint8_t(v), std::uint8_t(v), std::uint8_t(v));
+        return r;
+    };
     for (const auto& [name, level, result] :
          {std::tuple{"Light Emboss", 0, 192}, {"Light Emboss", 200, 192}, {"Dark Emboss", 90, 128}, {"Null", 77, 77},
           {"Negative", 77, 178}, {"Trace Contour", 0, 240}, {"Trace Contour", 7, 254}, {"Trace Contour", 8, 255},
           {"Etch", 0, 240}, {"Etch", 2, 252}, {"Etch", 3, 255}}) {
-        const auto grey = [](int v) {
-            Raster r(8, 8);
-            r.fill(static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v));
-            return r;
-        };
         Raster out;
         ConvolveBitmap(grey(level), out, Named(name), true, true, true);
         EXPECT_EQ(out, grey(result)) << name << " on " << level;

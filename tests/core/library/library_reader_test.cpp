@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 namespace ormel {
 namespace {
@@ -28,11 +30,9 @@ bool SamePixels(const TIconImage& a, const TIconImage& b)
 
 bool IsWhite(const Raster& r)
 {
-    for (int y = 0; y < r.height(); ++y)
-        for (int x = 0; x < r.width(); ++x)
-            if (r.pixel(x, y)[0] != 255 || r.pixel(x, y)[1] != 255 || r.pixel(x, y)[2] != 255)
-                return false;
-    return true;
+    Raster white(r.width(), r.height());
+    white.fill(255, 255, 255);
+    return r == white;
 }
 
 struct Library {
@@ -80,9 +80,7 @@ TEST(LibraryReader, ExecutablesListTheirGroupsAndImages)
     ReadIconResources(pe32.library, FixturePath("pe32-hh.exe"));
     ReadIconResources(pe32plus.library, FixturePath("pe32plus-hh.exe"));
     const TIconFormat& large = pe32.library.Groups[0].Formats[0];
-    EXPECT_EQ(large.Width, 256);
-    EXPECT_EQ(large.Height, 256);
-    EXPECT_EQ(large.BitCount, 32);
+    EXPECT_EQ(std::tuple(large.Width, large.Height, large.BitCount), std::tuple(256, 256, 32));
     for (std::size_t j = 0; j < 10; ++j)
         EXPECT_TRUE(SamePixels(pe32.load(0, j), pe32plus.load(0, j))) << j;
 }
@@ -121,8 +119,7 @@ std::vector<std::uint8_t> TwoGroupLibrary(const std::vector<std::string>& names,
 std::vector<std::string> NamesOf(const TIconLibrary& library)
 {
     std::vector<std::string> names;
-    for (const TGroupIcon& entry : library.Groups)
-        names.push_back(entry.Name);
+    std::ranges::transform(library.Groups, std::back_inserter(names), &TGroupIcon::Name);
     return names;
 }
 
@@ -135,9 +132,7 @@ TEST(LibraryReader, IconLibrariesNamesAndMissingImages)
     const TGroupIcon& pear = lib.library.Groups[1];
     ASSERT_EQ(pear.Count, 2);
     EXPECT_TRUE(SamePixels(lib.load(1, 0), test::PatternImage(16, 16, Depth8)));
-    EXPECT_EQ(pear.Formats[1].Width, 48);
-    EXPECT_EQ(pear.Formats[1].BitCount, 8);
-    EXPECT_TRUE(pear.Formats[1].FileName.empty());
+    EXPECT_EQ(std::tuple(pear.Formats[1].Width, pear.Formats[1].BitCount, pear.Formats[1].FileName), std::tuple(48, 8, ""));
 
     for (const Names& names : {Names{"ICL", "Apple"}, Names{"icl", "Apple", "Pear"}, Names{}}) {
         Library other;

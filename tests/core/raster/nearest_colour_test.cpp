@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 namespace ormel {
@@ -13,54 +14,35 @@ int Distance(const TPaletteEntry& e, int r, int g, int b)
     return (e.peRed - r) * (e.peRed - r) + (e.peGreen - g) * (e.peGreen - g) + (e.peBlue - b) * (e.peBlue - b);
 }
 
-struct Lcg {
-    std::uint32_t state;
-    int next(int range)
-    {
-        state = state * 1664525u + 1013904223u;
-        return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(range));
-    }
-};
-
-std::vector<TPaletteEntry> RandomPalette(Lcg& random, int size, int spread)
-{
-    std::vector<TPaletteEntry> palette;
-    for (int i = 0; i < size; ++i) {
-        // Some duplicates, and clusters when the spread is small.
-        if (i > 0 && random.next(8) == 0) {
-            palette.push_back(palette[static_cast<std::size_t>(random.next(i))]);
-            continue;
-        }
-        const int base = random.next(256 - spread + 1);
-        palette.push_back({static_cast<std::uint8_t>(base + random.next(spread)),
-                           static_cast<std::uint8_t>(base + random.next(spread)),
-                           static_cast<std::uint8_t>(base + random.next(spread)), 0});
-    }
-    return palette;
-}
-
 TEST(NearestColour, AgreesWithAPlainSearchAndBoundsTheOthers)
 {
-    Lcg random{2024};
-    NearestColour nearest;
+    std::mt19937 engine(2024);
+    const auto next = [&](int range) { return static_cast<int>(engine() % static_cast<unsigned>(range)); };
+    NearestColour nearest; // the same object throughout: a new palette must forget the old one
     for (int size : {1, 2, 5, 9, 16, 33, 100, 256})
         for (int spread : {256, 40}) {
-            const std::vector<TPaletteEntry> palette = RandomPalette(random, size, spread);
-            nearest.setPalette(palette); // the same object throughout: starting over must forget
+            // Some duplicates, and clusters when the spread is small.
+            std::vector<TPaletteEntry> palette;
+            for (int i = 0; i < size; ++i) {
+                const int base = next(257 - spread);
+                const auto level = [&] { return static_cast<std::uint8_t>(base + next(spread)); };
+                palette.push_back(i > 0 && next(8) == 0 ? palette[static_cast<std::size_t>(next(i))]
+                                                        : TPaletteEntry{level(), level(), level(), 0});
+            }
+            nearest.setPalette(palette);
             for (int q = 0; q < 3000; ++q) {
-                const int r = random.next(300) - 20, g = random.next(300) - 20, b = random.next(300) - 20;
-                const int cr = std::clamp(r, 0, 255), cg = std::clamp(g, 0, 255), cb = std::clamp(b, 0, 255);
-                int expected = 0;
-                for (int i = 1; i < size; ++i)
-                    if (Distance(palette[static_cast<std::size_t>(i)], cr, cg, cb) <
-                        Distance(palette[static_cast<std::size_t>(expected)], cr, cg, cb))
-                        expected = i;
+                const int r = next(300) - 20, g = next(300) - 20, b = next(300) - 20;
+                std::vector<int> distances;
+                for (const TPaletteEntry& e : palette)
+                    distances.push_back(
+                        Distance(e, std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255)));
+                const auto expected = std::min_element(distances.begin(), distances.end()) - distances.begin();
                 ASSERT_EQ(nearest.find(r, g, b), expected) << size << " " << r << "," << g << "," << b;
                 int bound = 0;
                 ASSERT_EQ(nearest.findWithBound(r, g, b, bound), expected);
                 for (int i = 0; i < size; ++i)
                     if (i != expected)
-                        ASSERT_LE(bound, Distance(palette[static_cast<std::size_t>(i)], cr, cg, cb)) << size;
+                        ASSERT_LE(bound, distances[static_cast<std::size_t>(i)]) << size;
             }
         }
     nearest.setPalette({});

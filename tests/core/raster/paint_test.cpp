@@ -7,33 +7,52 @@
 #include <array>
 #include <cstdint>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace ormel {
 namespace {
 
 using Bytes = std::array<int, 3>;
+using Pixels = std::vector<Bytes>;
 
-Bytes BytesAt(const Raster& r, int x, int y)
+template <class F> Raster Picture(int w, int h, F bytesAt)
+{
+    Raster r(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const Bytes b = bytesAt(x, y);
+            std::copy(b.begin(), b.end(), r.pixel(x, y));
+        }
+    return r;
+}
+
+Raster Filled(int w, int h, int level)
+{
+    return Picture(w, h, [=](int, int) { return Bytes{level, level, level}; });
+}
+Raster Row(const Pixels& pixels)
+{
+    return Picture(int(pixels.size()), 1, [&](int x, int) { return pixels[x]; });
+}
+Raster Greys(const std::vector<int>& v)
+{
+    return Picture(int(v.size()), 1, [&](int x, int) { return Bytes{v[x], v[x], v[x]}; });
+}
+
+Bytes BytesAt(const Raster& r, int x, int y = 0)
 {
     const std::uint8_t* p = r.pixel(x, y);
     return {p[0], p[1], p[2]};
 }
 
-void SetPixel(Raster& r, int x, int y, int b, int g, int red)
+Pixels RowOf(const Raster& r, int y = 0)
 {
-    std::uint8_t* p = r.pixel(x, y);
-    p[0] = static_cast<std::uint8_t>(b);
-    p[1] = static_cast<std::uint8_t>(g);
-    p[2] = static_cast<std::uint8_t>(red);
-}
-
-void SetGrey(Raster& r, int x, int y, int level) { SetPixel(r, x, y, level, level, level); }
-
-Raster Filled(int w, int h, int level)
-{
-    Raster r(w, h);
-    r.fill(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(level));
-    return r;
+    Pixels pixels;
+    for (int x = 0; x < r.width(); ++x)
+        pixels.push_back(BytesAt(r, x, y));
+    return pixels;
 }
 
 // The 32-bit blend written straight from its formula, in doubles.
@@ -54,24 +73,20 @@ TEST(PaintThroughCoverageTest, AlphaBlendMatchesTheFormulaForEveryMaskCoverageAn
     // Column x holds transparency x, row y coverage y: every (mask, coverage) pair, under every
     // strength, with random old colours and a random paint colour per strength.
     std::mt19937 random(12345);
-    Raster coverage(256, 255);
-    for (int y = 0; y < 255; ++y)
-        for (int x = 0; x < 256; ++x)
-            SetGrey(coverage, x, y, y);
+    const Raster coverage = Picture(256, 255, [](int, int y) { return Bytes{y, y, y}; });
     for (int strength = 1; strength < 256; ++strength) {
-        Raster colour(256, 255), mask(256, 255);
-        for (int y = 0; y < 255; ++y)
-            for (int x = 0; x < 256; ++x) {
-                SetPixel(colour, x, y, int(random() & 255), int(random() & 255), int(random() & 255));
-                SetGrey(mask, x, y, x);
-            }
+        Raster colour = Picture(256, 255, [&](int, int) {
+            return Bytes{int(random() & 255), int(random() & 255), int(random() & 255)};
+        });
+        Raster mask = Picture(256, 255, [](int x, int) { return Bytes{x, x, x}; });
         Raster expectedColour = colour, expectedMask = mask;
         const TColor paint = random() & 0xFFFFFF;
         for (int y = 0; y < 255; ++y)
             for (int x = 0; x < 256; ++x)
                 ReferenceBlend(expectedColour.pixel(x, y), expectedMask.pixel(x, y), y, paint, strength);
 
-        PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 256, 255}, paint, TColor(strength) * 0x010101u, Depth32);
+        PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 256, 255}, paint, TColor(strength) * 0x010101u,
+                             Depth32);
         ASSERT_EQ(colour, expectedColour) << "strength " << strength;
         ASSERT_EQ(mask, expectedMask) << "strength " << strength;
     }
@@ -79,95 +94,58 @@ TEST(PaintThroughCoverageTest, AlphaBlendMatchesTheFormulaForEveryMaskCoverageAn
 
 TEST(PaintThroughCoverageTest, AlphaBlendEdgeCases)
 {
-    Raster coverage = Filled(3, 1, 0);
-    SetGrey(coverage, 2, 0, 255);
-    Raster colour(3, 1), mask(3, 1);
-    SetPixel(colour, 0, 0, 1, 2, 3);
-    SetGrey(mask, 0, 0, 255);
-    SetPixel(colour, 1, 0, 9, 9, 9);
-    SetGrey(mask, 1, 0, 100);
-    SetPixel(colour, 2, 0, 7, 7, 7);
-    SetGrey(mask, 2, 0, 100);
-    const TColor paint = MakeColor(10, 20, 200);
-
     // Fully covered at full opacity: the colour exactly and opaque, whatever was there; the
-    // untouched pixel keeps everything.
-    PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 3, 1}, paint, 0xFFFFFF, Depth32);
-    EXPECT_EQ(BytesAt(colour, 0, 0), (Bytes{200, 20, 10}));
-    EXPECT_EQ(BytesAt(mask, 0, 0), (Bytes{0, 255, 255}));
-    EXPECT_EQ(BytesAt(colour, 1, 0), (Bytes{200, 20, 10}));
-    EXPECT_EQ(BytesAt(mask, 1, 0)[0], 0);
-    EXPECT_EQ(BytesAt(colour, 2, 0), (Bytes{7, 7, 7}));
-    EXPECT_EQ(BytesAt(mask, 2, 0)[0], 100);
+    // uncovered pixel keeps everything.
+    Raster colour = Row({{1, 2, 3}, {9, 9, 9}, {7, 7, 7}}), mask = Greys({255, 100, 100});
+    PaintThroughCoverage(Greys({0, 0, 255}), colour, mask, TRect{0, 0, 3, 1}, MakeColor(10, 20, 200), 0xFFFFFF,
+                         Depth32);
+    EXPECT_EQ(RowOf(colour), (Pixels{{200, 20, 10}, {200, 20, 10}, {7, 7, 7}}));
+    EXPECT_EQ(RowOf(mask), (Pixels{{0, 255, 255}, {0, 100, 100}, {100, 100, 100}}));
 
     // Opacity 128 over an opaque pixel: Round(100 x 127/255 + 200 x 128/255) per channel.
-    SetPixel(colour, 0, 0, 100, 100, 100);
-    SetGrey(mask, 0, 0, 0);
-    PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 1, 1}, MakeColor(200, 200, 200), 0x808080, Depth32);
-    EXPECT_EQ(BytesAt(colour, 0, 0), (Bytes{150, 150, 150}));
-    EXPECT_EQ(BytesAt(mask, 0, 0)[0], 0);
+    colour = Row({{100, 100, 100}}), mask = Greys({0});
+    PaintThroughCoverage(Greys({0}), colour, mask, TRect{0, 0, 1, 1}, MakeColor(200, 200, 200), 0x808080, Depth32);
+    EXPECT_EQ(RowOf(colour), (Pixels{{150, 150, 150}}));
+    EXPECT_EQ(RowOf(mask), (Pixels{{0, 0, 0}}));
 
     // An opacity with no blue part paints nothing, not even into a fully transparent pixel
     // (where the blend would divide 0 by 0).
-    SetPixel(colour, 0, 0, 1, 2, 3);
-    SetGrey(mask, 0, 0, 255);
-    PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 2, 1}, paint, 0x00FFFF, Depth32);
-    EXPECT_EQ(BytesAt(colour, 0, 0), (Bytes{1, 2, 3}));
-    EXPECT_EQ(BytesAt(mask, 0, 0)[0], 255);
-    EXPECT_EQ(BytesAt(mask, 1, 0)[0], 0);
+    colour = Row({{1, 2, 3}, {4, 5, 6}}), mask = Greys({255, 0});
+    PaintThroughCoverage(Greys({0, 0}), colour, mask, TRect{0, 0, 2, 1}, MakeColor(10, 20, 200), 0x00FFFF, Depth32);
+    EXPECT_EQ(RowOf(colour), (Pixels{{1, 2, 3}, {4, 5, 6}}));
+    EXPECT_EQ(RowOf(mask), (Pixels{{255, 255, 255}, {0, 0, 0}}));
 }
 
 TEST(PaintThroughCoverageTest, TrueColourBlendsOverWhiteWhereTransparent)
 {
-    Raster coverage = Filled(3, 1, 128);
-    SetGrey(coverage, 2, 0, 255);
-    Raster colour(3, 1), mask(3, 1);
-    SetPixel(colour, 0, 0, 10, 20, 30);
-    SetGrey(mask, 0, 0, 255);
-    SetPixel(colour, 1, 0, 10, 20, 30);
-    SetGrey(mask, 1, 0, 254);
-    const TColor paint = MakeColor(0, 100, 200);
-
     // (128 x old + 127 x colour) div 255, and the opacity plays no part.
-    PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 3, 1}, paint, 0x010101, Depth24);
-    EXPECT_EQ(BytesAt(colour, 0, 0), (Bytes{227, 177, 128})); // over white
-    EXPECT_EQ(BytesAt(colour, 1, 0), (Bytes{104, 59, 15}));   // over the stored colour
-    EXPECT_EQ(BytesAt(mask, 0, 0), (Bytes{0, 255, 255}));
-    EXPECT_EQ(BytesAt(mask, 1, 0), (Bytes{0, 254, 254}));
-    EXPECT_EQ(BytesAt(colour, 2, 0), (Bytes{255, 255, 255}));
-    EXPECT_EQ(BytesAt(mask, 2, 0)[0], 255);
+    Raster colour = Row({{10, 20, 30}, {10, 20, 30}, {255, 255, 255}}), mask = Greys({255, 254, 255});
+    PaintThroughCoverage(Greys({128, 128, 255}), colour, mask, TRect{0, 0, 3, 1}, MakeColor(0, 100, 200), 0x010101,
+                         Depth24);
+    EXPECT_EQ(RowOf(colour),
+              (Pixels{{227, 177, 128}, {104, 59, 15}, {255, 255, 255}})); // over white, over the old colour
+    EXPECT_EQ(RowOf(mask), (Pixels{{0, 255, 255}, {0, 254, 254}, {255, 255, 255}}));
 }
 
 TEST(PaintThroughCoverageTest, IndexedPaintsHardAndZeroOpacityErasesAtEveryDepth)
 {
-    Raster coverage(3, 1);
-    SetGrey(coverage, 0, 0, 0);
-    SetGrey(coverage, 1, 0, 254);
-    SetGrey(coverage, 2, 0, 255);
+    const Raster coverage = Greys({0, 254, 255});
     for (int depth = 0; depth <= 6; ++depth) {
         Raster colour = Filled(3, 1, 90), mask = Filled(3, 1, 40);
         PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 3, 1}, MakeColor(5, 0, 0), 0, depth);
-        for (int x = 0; x < 2; ++x) {
-            EXPECT_EQ(BytesAt(colour, x, 0), (Bytes{0, 0, 0})) << depth;
-            EXPECT_EQ(BytesAt(mask, x, 0), (Bytes{255, 40, 40})) << depth;
-        }
-        EXPECT_EQ(BytesAt(colour, 2, 0), (Bytes{90, 90, 90})) << depth;
-        EXPECT_EQ(BytesAt(mask, 2, 0)[0], 40) << depth;
+        EXPECT_EQ(RowOf(colour), (Pixels{{0, 0, 0}, {0, 0, 0}, {90, 90, 90}})) << depth;
+        EXPECT_EQ(RowOf(mask), (Pixels{{255, 40, 40}, {255, 40, 40}, {40, 40, 40}})) << depth;
     }
     for (int depth : {Depth1, Depth4, Depth8}) {
         Raster colour = Filled(3, 1, 90), mask = Filled(3, 1, 255);
         PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 3, 1}, MakeColor(5, 0, 0), 0x010101, depth);
-        for (int x = 0; x < 2; ++x) {
-            EXPECT_EQ(BytesAt(colour, x, 0), (Bytes{0, 0, 5})) << depth;
-            EXPECT_EQ(BytesAt(mask, x, 0)[0], 0) << depth;
-        }
-        EXPECT_EQ(BytesAt(mask, 2, 0)[0], 255) << depth;
+        EXPECT_EQ(RowOf(colour), (Pixels{{0, 0, 5}, {0, 0, 5}, {90, 90, 90}})) << depth;
+        EXPECT_EQ(RowOf(mask), (Pixels{{0, 255, 255}, {0, 255, 255}, {255, 255, 255}})) << depth;
     }
     // An unknown depth code paints nothing.
     Raster colour = Filled(3, 1, 90), mask = Filled(3, 1, 255);
     PaintThroughCoverage(coverage, colour, mask, TRect{0, 0, 3, 1}, MakeColor(5, 0, 0), 0xFFFFFF, 6);
-    EXPECT_EQ(colour, Filled(3, 1, 90));
-    EXPECT_EQ(mask, Filled(3, 1, 255));
+    EXPECT_TRUE(colour == Filled(3, 1, 90) && mask == Filled(3, 1, 255));
 }
 
 TEST(PaintThroughCoverageTest, MapsCoverageFromTheRectangleAndSkipsWhatLiesOutside)
@@ -175,115 +153,79 @@ TEST(PaintThroughCoverageTest, MapsCoverageFromTheRectangleAndSkipsWhatLiesOutsi
     // Coverage pixel (i, j) holds 10 i + 50 j; the rectangle starts at (-1, -1), so image pixel
     // (x, y) reads coverage (x + 1, y + 1). The coverage raster is 3 x 3, the image 4 x 4 and the
     // rectangle reaches past both.
-    Raster coverage(3, 3);
-    for (int j = 0; j < 3; ++j)
-        for (int i = 0; i < 3; ++i)
-            SetGrey(coverage, i, j, 10 * i + 50 * j);
+    const Raster coverage = Picture(3, 3, [](int i, int j) {
+        return Bytes{10 * i + 50 * j, 10 * i + 50 * j, 10 * i + 50 * j};
+    });
     Raster colour = Filled(4, 4, 0), mask = Filled(4, 4, 0);
     PaintThroughCoverage(coverage, colour, mask, TRect{-1, -1, 5, 5}, 0xFFFFFF, 0xFFFFFF, Depth24);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) {
             const bool covered = x + 1 < 3 && y + 1 < 3;
-            const int c = 10 * (x + 1) + 50 * (y + 1);
-            const int expected = covered ? 255 - c : 0;
-            EXPECT_EQ(BytesAt(colour, x, y)[0], expected) << x << "," << y;
+            EXPECT_EQ(BytesAt(colour, x, y)[0], covered ? 255 - 10 * (x + 1) - 50 * (y + 1) : 0) << x << "," << y;
         }
 
     // A coverage raster larger than the image and a rectangle past its edges change nothing
     // outside the image.
-    Raster big = Filled(8, 8, 0);
-    PaintThroughCoverage(big, colour, mask, TRect{2, 2, 10, 10}, 0x0000FF, 0xFFFFFF, Depth32);
+    PaintThroughCoverage(Filled(8, 8, 0), colour, mask, TRect{2, 2, 10, 10}, 0x0000FF, 0xFFFFFF, Depth32);
     EXPECT_EQ(BytesAt(colour, 3, 3), (Bytes{0, 0, 255}));
     EXPECT_EQ(BytesAt(colour, 1, 3), (Bytes{0, 0, 0}));
 }
 
-TIconImage SinglePixel(int b, int g, int r, int transparency)
+// Merges a one-pixel source under a one-pixel destination: the merged colour and transparency.
+std::pair<Bytes, int> MergedUnder(Bytes dest, int destMask, Bytes source, int sourceMask, int opacity,
+                                  TRect rect = {0, 0, 1, 1})
 {
-    TIconImage image;
-    NewIconImage(image, 1, 1, -1, Depth32);
-    SetPixel(image.Bitmap, 0, 0, b, g, r);
-    SetGrey(image.Mask, 0, 0, transparency);
-    return image;
+    TIconImage d, s;
+    NewIconImage(d, 1, 1, -1, Depth32);
+    NewIconImage(s, 1, 1, -1, Depth32);
+    d.Bitmap = Row({dest}), d.Mask = Greys({destMask}), s.Bitmap = Row({source}), s.Mask = Greys({sourceMask});
+    MergeImageUnder(d, s, rect, opacity);
+    return {BytesAt(d.Bitmap, 0), BytesAt(d.Mask, 0)[0]};
 }
 
 TEST(MergeImageUnderTest, OpacityThinsOnlyTheTransparency)
 {
-    // Both fully transparent: the source colour, still fully transparent.
-    TIconImage dest = SinglePixel(1, 2, 3, 255);
-    MergeImageUnder(dest, SinglePixel(40, 50, 60, 255), TRect{0, 0, 1, 1}, 255);
-    EXPECT_EQ(BytesAt(dest.Bitmap, 0, 0), (Bytes{40, 50, 60}));
-    EXPECT_EQ(BytesAt(dest.Mask, 0, 0)[0], 255);
-
-    // An opaque destination hides the source.
-    dest = SinglePixel(1, 2, 3, 0);
-    MergeImageUnder(dest, SinglePixel(40, 50, 60, 0), TRect{0, 0, 1, 1}, 255);
-    EXPECT_EQ(BytesAt(dest.Bitmap, 0, 0), (Bytes{1, 2, 3}));
-    EXPECT_EQ(BytesAt(dest.Mask, 0, 0)[0], 0);
-
-    // Half transparent over an opaque source: Trunc(200 x 128/255 + 100 x 127/255) = 150 at
-    // any opacity; the mask is 0 at full opacity and Trunc(127 x 128 / 255) = 63 at 128.
-    for (int opacity : {255, 128}) {
-        dest = SinglePixel(100, 100, 100, 128);
-        MergeImageUnder(dest, SinglePixel(200, 200, 200, 0), TRect{0, 0, 1, 1}, opacity);
-        EXPECT_EQ(BytesAt(dest.Bitmap, 0, 0), (Bytes{150, 150, 150})) << opacity;
-        EXPECT_EQ(BytesAt(dest.Mask, 0, 0)[0], opacity == 255 ? 0 : 63) << opacity;
-    }
-
+    // Both fully transparent: the source colour, still fully transparent. An opaque destination hides the source.
+    EXPECT_EQ(MergedUnder({1, 2, 3}, 255, {40, 50, 60}, 255, 255), std::pair(Bytes{40, 50, 60}, 255));
+    EXPECT_EQ(MergedUnder({1, 2, 3}, 0, {40, 50, 60}, 0, 255), std::pair(Bytes{1, 2, 3}, 0));
+    // Half transparent over an opaque source: Trunc(200 x 128/255 + 100 x 127/255) = 150 at any opacity;
+    // the mask is 0 at full opacity and Trunc(127 x 128 / 255) = 63 at 128.
+    EXPECT_EQ(MergedUnder({100, 100, 100}, 128, {200, 200, 200}, 0, 255), std::pair(Bytes{150, 150, 150}, 0));
+    EXPECT_EQ(MergedUnder({100, 100, 100}, 128, {200, 200, 200}, 0, 128), std::pair(Bytes{150, 150, 150}, 63));
     // A rectangle past the image is clipped.
-    dest = SinglePixel(1, 2, 3, 255);
-    MergeImageUnder(dest, SinglePixel(40, 50, 60, 0), TRect{-5, -5, 5, 5}, 255);
-    EXPECT_EQ(BytesAt(dest.Bitmap, 0, 0), (Bytes{40, 50, 60}));
-    EXPECT_EQ(BytesAt(dest.Mask, 0, 0)[0], 0);
+    EXPECT_EQ(MergedUnder({1, 2, 3}, 255, {40, 50, 60}, 0, 255, {-5, -5, 5, 5}), std::pair(Bytes{40, 50, 60}, 0));
 }
 
 TEST(ReplaceColorWhereTest, ComparesPackedColoursAsSignedIntegers)
 {
-    // Packed values 0x000000, 0xA00000 (blue 160), 0xC80000 (blue 200), 0xFFFFFF.
-    const auto row = [] {
-        Raster r(4, 1);
-        SetPixel(r, 0, 0, 0, 0, 0);
-        SetPixel(r, 1, 0, 160, 0, 0);
-        SetPixel(r, 2, 0, 200, 0, 0);
-        SetPixel(r, 3, 0, 255, 255, 255);
-        return r;
+    // Packed values 0x000000, 0xA00000 (blue 160), 0xC80000 (blue 200), 0xFFFFFF; 'x' marks a replaced pixel.
+    const Raster row = Row({{0, 0, 0}, {160, 0, 0}, {200, 0, 0}, {255, 255, 255}});
+    const auto replaced = [&](int test, TColor reference, TRect rect = {0, 0, 4, 1}) {
+        Raster r = row;
+        ReplaceColorWhere(r, rect, test, reference, 0x010203);
+        std::string hits;
+        for (const Bytes& b : RowOf(r))
+            hits += b == Bytes{1, 2, 3} ? 'x' : '.';
+        return hits;
     };
-    const auto replaced = [&](int test, TColor reference) {
-        Raster r = row();
-        ReplaceColorWhere(r, TRect{0, 0, 4, 1}, test, reference, 0x010203);
-        std::array<bool, 4> hit{};
-        for (int x = 0; x < 4; ++x)
-            hit[static_cast<std::size_t>(x)] = BytesAt(r, x, 0) == Bytes{1, 2, 3};
-        return hit;
-    };
-    using Hits = std::array<bool, 4>;
-    EXPECT_EQ(replaced(0, 0xA00000), (Hits{false, true, false, false}));
-    EXPECT_EQ(replaced(1, 0xA00000), (Hits{false, false, true, true}));
-    EXPECT_EQ(replaced(2, 0xA00000), (Hits{true, false, false, false}));
-    EXPECT_EQ(replaced(3, 0xA00000), (Hits{true, false, true, true}));
+    EXPECT_EQ(replaced(0, 0xA00000), ".x..");
+    EXPECT_EQ(replaced(1, 0xA00000), "..xx");
+    EXPECT_EQ(replaced(2, 0xA00000), "x...");
+    EXPECT_EQ(replaced(3, 0xA00000), "x.xx");
+    EXPECT_EQ(replaced(4, 0xA00000), "....");
     // A reference with bit 31 set is negative: every colour is greater, none is less.
-    EXPECT_EQ(replaced(1, 0x80000000), (Hits{true, true, true, true}));
-    EXPECT_EQ(replaced(2, 0x80000000), (Hits{false, false, false, false}));
-    EXPECT_EQ(replaced(2, 0xFFFFFFFF), (Hits{false, false, false, false}));
-    EXPECT_EQ(replaced(4, 0xA00000), (Hits{false, false, false, false}));
-
+    EXPECT_EQ(replaced(1, 0x80000000), "xxxx");
+    EXPECT_EQ(replaced(2, 0x80000000), "....");
+    EXPECT_EQ(replaced(2, 0xFFFFFFFF), "....");
     // The rectangle is normalised and clipped.
-    Raster r = row();
-    ReplaceColorWhere(r, TRect{9, 1, 2, -3}, 3, 0x123456, 0x010203);
-    EXPECT_EQ(BytesAt(r, 1, 0), (Bytes{160, 0, 0}));
-    EXPECT_EQ(BytesAt(r, 2, 0), (Bytes{1, 2, 3}));
-    EXPECT_EQ(BytesAt(r, 3, 0), (Bytes{1, 2, 3}));
+    EXPECT_EQ(replaced(3, 0x123456, TRect{9, 1, 2, -3}), "..xx");
 }
 
 TEST(PixelRoutinesTest, WhiteOutPaletteAndFill)
 {
-    Raster colour(2, 1), mask(2, 1);
-    SetPixel(colour, 0, 0, 1, 2, 3);
-    SetPixel(colour, 1, 0, 1, 2, 3);
-    SetGrey(mask, 0, 0, 254);
-    SetGrey(mask, 1, 0, 255);
-    WhiteOutTransparent(colour, mask, TRect{0, 0, 5, 5});
-    EXPECT_EQ(BytesAt(colour, 0, 0), (Bytes{1, 2, 3}));
-    EXPECT_EQ(BytesAt(colour, 1, 0), (Bytes{255, 255, 255}));
+    Raster colour = Row({{1, 2, 3}, {1, 2, 3}});
+    WhiteOutTransparent(colour, Greys({254, 255}), TRect{0, 0, 5, 5});
+    EXPECT_EQ(RowOf(colour), (Pixels{{1, 2, 3}, {255, 255, 255}}));
 
     // Indices in the red byte become the entries' colours; no palette, or a size other than
     // 2, 16 or 256, leaves the pixels as they are.
@@ -291,63 +233,46 @@ TEST(PixelRoutinesTest, WhiteOutPaletteAndFill)
     palette.palNumEntries = 16;
     palette.palPalEntry[3] = {30, 60, 90, 0};
     palette.palPalEntry[5] = {7, 8, 9, 0};
-    Raster indexed(2, 1);
-    SetPixel(indexed, 0, 0, 0, 0, 3);
-    SetPixel(indexed, 1, 0, 0, 0, 21); // 21 AND 15 = 5
-    Raster unchanged = indexed;
-    ApplyPalette(unchanged, TRect{0, 0, 2, 1}, nullptr);
-    EXPECT_EQ(unchanged, indexed);
+    const Raster indexed = Row({{0, 0, 3}, {0, 0, 21}}); // 21 AND 15 = 5
+    Raster r = indexed;
+    ApplyPalette(r, TRect{0, 0, 2, 1}, nullptr);
     TLogPalette odd = palette;
     odd.palNumEntries = 5;
-    ApplyPalette(unchanged, TRect{0, 0, 2, 1}, &odd);
-    EXPECT_EQ(unchanged, indexed);
-    ApplyPalette(indexed, TRect{1, 0, 2, 1}, &palette);
-    EXPECT_EQ(BytesAt(indexed, 0, 0), (Bytes{0, 0, 3}));
-    EXPECT_EQ(BytesAt(indexed, 1, 0), (Bytes{9, 8, 7}));
+    ApplyPalette(r, TRect{0, 0, 2, 1}, &odd);
+    EXPECT_EQ(r, indexed);
+    ApplyPalette(r, TRect{1, 0, 2, 1}, &palette);
+    EXPECT_EQ(RowOf(r), (Pixels{{0, 0, 3}, {9, 8, 7}}));
 
     Raster bitmap(3, 2);
     FillBitmap(bitmap, MakeColor(1, 2, 3));
     FillBitmapRect(bitmap, MakeColor(9, 9, 9), TRect{5, 1, 1, -4}); // normalised and clipped
-    EXPECT_EQ(BytesAt(bitmap, 0, 0), (Bytes{3, 2, 1}));
-    EXPECT_EQ(BytesAt(bitmap, 0, 1), (Bytes{3, 2, 1}));
-    EXPECT_EQ(BytesAt(bitmap, 1, 0), (Bytes{9, 9, 9}));
-    EXPECT_EQ(BytesAt(bitmap, 2, 0), (Bytes{9, 9, 9}));
-    EXPECT_EQ(BytesAt(bitmap, 2, 1), (Bytes{3, 2, 1}));
+    EXPECT_EQ(RowOf(bitmap, 0), (Pixels{{3, 2, 1}, {9, 9, 9}, {9, 9, 9}}));
+    EXPECT_EQ(RowOf(bitmap, 1), (Pixels{{3, 2, 1}, {3, 2, 1}, {3, 2, 1}}));
 }
 
 TEST(OffsetRectContentTest, MovesTheContentAndFillsWhatItLeaves)
 {
     // Pixel (x, y) of a 5 x 4 bitmap holds blue 10 x + y.
-    const auto numbered = [] {
-        Raster r(5, 4);
-        for (int y = 0; y < 4; ++y)
-            for (int x = 0; x < 5; ++x)
-                SetPixel(r, x, y, 10 * x + y, 0, 0);
-        return r;
-    };
-    Raster bitmap = numbered();
+    const Raster numbered = Picture(5, 4, [](int x, int y) { return Bytes{10 * x + y, 0, 0}; });
+    Raster bitmap = numbered;
     OffsetRectContent(bitmap, TRect{1, 1, 3, 3}, 0, 0, 0x0000FF);
-    EXPECT_EQ(bitmap, numbered());
+    EXPECT_EQ(bitmap, numbered);
 
     // The 2 x 2 block at (1, 1) moves right by 3 and down by 1: it lands outside its rectangle
     // (kept, the bitmap is the only clip) and partly outside the bitmap (dropped).
     OffsetRectContent(bitmap, TRect{1, 1, 3, 3}, 3, 1, 0x0000FF);
     const Bytes fill{0, 0, 255};
-    for (int y = 1; y < 3; ++y)
-        for (int x = 1; x < 3; ++x)
-            EXPECT_EQ(BytesAt(bitmap, x, y), fill) << x << "," << y;
-    EXPECT_EQ(BytesAt(bitmap, 4, 2), (Bytes{11, 0, 0}));
-    EXPECT_EQ(BytesAt(bitmap, 4, 3), (Bytes{12, 0, 0}));
-    EXPECT_EQ(BytesAt(bitmap, 3, 2), (Bytes{32, 0, 0}));
-    EXPECT_EQ(BytesAt(bitmap, 0, 0), (Bytes{0, 0, 0}));
+    EXPECT_EQ(RowOf(bitmap, 0), RowOf(numbered, 0));
+    EXPECT_EQ(RowOf(bitmap, 1), (Pixels{{1, 0, 0}, fill, fill, {31, 0, 0}, {41, 0, 0}}));
+    EXPECT_EQ(RowOf(bitmap, 2), (Pixels{{2, 0, 0}, fill, fill, {32, 0, 0}, {11, 0, 0}}));
+    EXPECT_EQ(RowOf(bitmap, 3), (Pixels{{3, 0, 0}, {13, 0, 0}, {23, 0, 0}, {33, 0, 0}, {12, 0, 0}}));
 
     // Moving up and left past the edge.
-    bitmap = numbered();
+    bitmap = numbered;
     OffsetRectContent(bitmap, TRect{0, 0, 5, 4}, -3, -2, 0);
-    EXPECT_EQ(BytesAt(bitmap, 0, 0), (Bytes{32, 0, 0}));
-    EXPECT_EQ(BytesAt(bitmap, 1, 1), (Bytes{43, 0, 0}));
-    EXPECT_EQ(BytesAt(bitmap, 2, 0), (Bytes{0, 0, 0}));
-    EXPECT_EQ(BytesAt(bitmap, 0, 2), (Bytes{0, 0, 0}));
+    EXPECT_EQ(RowOf(bitmap, 0), (Pixels{{32, 0, 0}, {42, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}));
+    EXPECT_EQ(RowOf(bitmap, 1), (Pixels{{33, 0, 0}, {43, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}));
+    EXPECT_EQ(RowOf(bitmap, 2), Pixels(5, Bytes{0, 0, 0}));
 }
 
 } // namespace

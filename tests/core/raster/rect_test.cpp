@@ -9,14 +9,10 @@
 namespace ormel {
 namespace {
 
-TEST(Rounding, RoundTakesHalvesToEvenAndTruncGoesTowardZero)
+TEST(Rounding, RoundTakesHalvesToEvenTruncGoesTowardZeroAndBothSaturate)
 {
-    EXPECT_EQ(Round(0.5), 0);
-    EXPECT_EQ(Round(1.5), 2);
-    EXPECT_EQ(Round(2.5), 2);
-    EXPECT_EQ(Round(-0.5), 0);
-    EXPECT_EQ(Round(-1.5), -2);
-    EXPECT_EQ(Round(2.5000001), 3);
+    for (const auto& [value, rounded] : {std::pair{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.5000001, 3}})
+        EXPECT_EQ(Round(value), rounded) << value;
     EXPECT_EQ(Trunc(1.99), 1);
     EXPECT_EQ(Trunc(-1.99), -1);
     // Out of range saturates instead of being undefined.
@@ -31,12 +27,10 @@ TEST(Rounding, ClampTruncTruncatesBeforeClamping)
     EXPECT_EQ(ClampTrunc(127.5, 0, 255), 127);
     EXPECT_EQ(ClampTrunc(-0.9, 0, 255), 0);
     EXPECT_EQ(ClampTrunc(-3.7, -10, 10), -3);
-    EXPECT_EQ(ClampTrunc(255.99, 0, 255), 255);
     EXPECT_EQ(ClampTrunc(1e300, 0, 255), 255);
     EXPECT_EQ(ClampTrunc(std::nan(""), 0, 255), 0);
     EXPECT_EQ(ClampInt(-4, 0, 255), 0);
     EXPECT_EQ(ClampInt(300, 0, 255), 255);
-    EXPECT_EQ(ClampInt(17, 0, 255), 17);
 }
 
 TEST(Rects, NormaliseClipAndIntersect)
@@ -49,7 +43,6 @@ TEST(Rects, NormaliseClipAndIntersect)
     TRect reversed{20, 3, -2, -1};
     ClipRectToBitmap(reversed, bitmap);
     EXPECT_EQ(reversed, (TRect{0, 0, 6, 3}));
-
     // Wholly outside: empty, and it stays empty when clipped to a larger bitmap.
     TRect outside{8, 1, 12, 3};
     ClipRectToBitmap(outside, bitmap);
@@ -71,18 +64,10 @@ TEST(Rects, OffsetSubtractsAndScaleRoundsHalvesToEven)
     EXPECT_EQ(ScaleRect({1, 3, 5, 7}, 0.5, 0.5), (TRect{0, 2, 2, 4}));
     EXPECT_EQ(ScaleRect({2, 2, 10, 10}, 1.25, 3), (TRect{2, 6, 12, 30}));
 
+    // Right and bottom are exclusive.
     const TRect r{2, 3, 5, 7};
-    EXPECT_TRUE(PointInRect(2, 3, r));
-    EXPECT_TRUE(PointInRect(4, 6, r));
-    EXPECT_FALSE(PointInRect(5, 3, r));
-    EXPECT_FALSE(PointInRect(2, 7, r));
-    EXPECT_FALSE(PointInRect(1, 4, r));
-
-    const Raster fresh = NewBitmap24(3, 2);
-    ASSERT_EQ(fresh.width(), 3);
-    ASSERT_EQ(fresh.height(), 2);
-    EXPECT_EQ(fresh.pixel(2, 1)[0], 255);
-    EXPECT_EQ(fresh.pixel(0, 0)[2], 255);
+    EXPECT_TRUE(PointInRect(2, 3, r) && PointInRect(4, 6, r));
+    EXPECT_FALSE(PointInRect(5, 3, r) || PointInRect(2, 7, r) || PointInRect(1, 4, r));
 }
 
 } // namespace

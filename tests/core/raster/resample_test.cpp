@@ -4,166 +4,143 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace ormel {
 namespace {
 
-void SetGrey(Raster& bitmap, int x, int y, int value)
+using Levels = std::vector<std::vector<int>>;
+
+Raster FromLevels(const Levels& levels)
 {
-    std::uint8_t* p = bitmap.pixel(x, y);
-    p[0] = p[1] = p[2] = static_cast<std::uint8_t>(value);
+    Raster bitmap(static_cast<int>(levels[0].size()), static_cast<int>(levels.size()));
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x)
+            std::fill_n(bitmap.pixel(x, y), 3, static_cast<std::uint8_t>(levels[y][x]));
+    return bitmap;
+}
+
+// The grey level of every pixel, or -1 where its channels differ.
+Levels GreyLevels(const Raster& bitmap)
+{
+    Levels levels(bitmap.height(), std::vector<int>(bitmap.width()));
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x) {
+            const std::uint8_t* p = bitmap.pixel(x, y);
+            levels[y][x] = p[0] == p[1] && p[1] == p[2] ? p[0] : -1;
+        }
+    return levels;
 }
 
 // Columns left of `edge` black, the others grey `level`: a step that the cubic kernel
 // overshoots and no averaging method can.
 Raster VerticalStep(int width, int height, int edge, int level)
 {
-    Raster bitmap(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            SetGrey(bitmap, x, y, x < edge ? 0 : level);
-    return bitmap;
+    std::vector<int> row(width, level);
+    std::fill_n(row.begin(), edge, 0);
+    return FromLevels(Levels(height, row));
 }
 
 TEST(CubicKernel, WeightsAndInterpolation)
 {
-    EXPECT_DOUBLE_EQ(CubicWeight(0), 1);
-    EXPECT_DOUBLE_EQ(CubicWeight(1), 0);
-    EXPECT_DOUBLE_EQ(CubicWeight(-2), 0);
-    EXPECT_DOUBLE_EQ(CubicWeight(0.5), 0.625);
-    EXPECT_DOUBLE_EQ(CubicWeight(-1.5), -0.125);
+    for (const auto& [t, weight] : {std::pair{0.0, 1.0}, {1.0, 0.0}, {-2.0, 0.0}, {0.5, 0.625}, {-1.5, -0.125}})
+        EXPECT_DOUBLE_EQ(CubicWeight(t), weight) << t;
     EXPECT_EQ(CubicInterpolate(0.0, 9, 100, 7, 3), 100);
-    EXPECT_EQ(CubicInterpolate(0.5, 0, 200, 200, 200), 225);  // 200 x (0.625 + 0.625 - 0.125)
-    EXPECT_EQ(CubicInterpolate(0.5, 255, 255, 255, 0), 255);   // clamped above
-    EXPECT_EQ(CubicInterpolate(0.5, 0, 0, 0, 255), 0);         // clamped below
+    EXPECT_EQ(CubicInterpolate(0.5, 0, 200, 200, 200), 225); // 200 x (0.625 + 0.625 - 0.125)
+    EXPECT_EQ(CubicInterpolate(0.5, 255, 255, 255, 0), 255);  // clamped above
+    EXPECT_EQ(CubicInterpolate(0.5, 0, 0, 0, 255), 0);        // clamped below
 }
 
 TEST(StretchBitmapRectTest, EqualSizesCopyUnchanged)
 {
-    const TIconImage image = test::PatternImage(32, 32, Depth32);
+    const Raster source = test::PatternImage(32, 32, Depth32).Bitmap;
     Raster dest(32, 32);
-    StretchBitmap(image.Bitmap, dest, 32, 32, 32, 32);
-    EXPECT_EQ(dest, image.Bitmap);
+    StretchBitmap(source, dest, 32, 32, 32, 32);
+    EXPECT_EQ(dest, source);
 
     // A source rectangle partly outside the source is clipped first: 4 x 4 onto 4 x 4.
     Raster small(4, 4);
-    StretchBitmapRect(image.Bitmap, small, TRect{28, 28, 40, 40}, TRect{0, 0, 4, 4});
-    EXPECT_EQ(PackPixel(small.pixel(3, 3)), PackPixel(image.Bitmap.pixel(31, 31)));
+    StretchBitmapRect(source, small, TRect{28, 28, 40, 40}, TRect{0, 0, 4, 4});
+    EXPECT_EQ(PackPixel(small.pixel(3, 3)), PackPixel(source.pixel(31, 31)));
 
     // Within one raster, onto an overlapping area lower down.
-    Raster moved = image.Bitmap;
+    Raster moved = source;
     StretchBitmapRect(moved, moved, TRect{0, 0, 8, 8}, TRect{2, 3, 10, 11});
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-            ASSERT_EQ(PackPixel(moved.pixel(x + 2, y + 3)), PackPixel(image.Bitmap.pixel(x, y))) << x << "," << y;
+            ASSERT_EQ(PackPixel(moved.pixel(x + 2, y + 3)), PackPixel(source.pixel(x, y))) << x << "," << y;
 }
 
 TEST(StretchBitmapRectTest, ShrinkingBothWaysAveragesAreas)
 {
-    const TIconImage image = test::PatternImage(32, 32, Depth24);
+    const Raster source = test::PatternImage(32, 32, Depth24).Bitmap;
     Raster dest(16, 16);
-    StretchBitmap(image.Bitmap, dest, 32, 32, 16, 16);
+    StretchBitmap(source, dest, 32, 32, 16, 16);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             for (int k = 0; k < 3; ++k) {
-                const int sum = image.Bitmap.pixel(2 * x, 2 * y)[k] + image.Bitmap.pixel(2 * x + 1, 2 * y)[k]
-                    + image.Bitmap.pixel(2 * x, 2 * y + 1)[k] + image.Bitmap.pixel(2 * x + 1, 2 * y + 1)[k];
+                const int sum = source.pixel(2 * x, 2 * y)[k] + source.pixel(2 * x + 1, 2 * y)[k]
+                    + source.pixel(2 * x, 2 * y + 1)[k] + source.pixel(2 * x + 1, 2 * y + 1)[k];
                 ASSERT_EQ(dest.pixel(x, y)[k], sum / 4) << x << "," << y;
             }
 
-    // Two black and two white pixels make 127.5, truncated.
-    Raster block(2, 2);
-    SetGrey(block, 0, 0, 0);
-    SetGrey(block, 1, 1, 0);
-    Raster one(1, 1);
-    StretchBitmap(block, one, 2, 2, 1, 1);
-    EXPECT_EQ(PackPixel(one.pixel(0, 0)), 0x7F7F7Fu);
+    // Five pixels into two: the middle one counts half in each (ratio 2.5).
+    Raster two(2, 1);
+    StretchBitmap(FromLevels({{0, 50, 100, 150, 250}}), two, 5, 1, 2, 1);
+    EXPECT_EQ(GreyLevels(two), (Levels{{40, 180}})); // (0 + 50 + 50) / 2.5, (50 + 150 + 250) / 2.5
 }
 
 TEST(StretchBitmapRectTest, AreaAverageKeepsWhiteWhite)
 {
-    // Sizes whose ratios leave the sums of white a hair below 255: an untouched coverage pixel
+    // Ratios that leave the sums of white a hair below 255: an untouched coverage pixel
     // must not come back as 254, which would count as paint.
     for (const auto& [from, to] : {std::pair{51, 20}, {62, 24}, {103, 40}, {185, 72}, {656, 256}}) {
-        const Raster white(from, from);
         Raster out(to, to);
         out.fill(0, 0, 0);
-        StretchBitmapRect(white, out, TRect{0, 0, from, from}, TRect{0, 0, to, to});
-        for (int y = 0; y < to; ++y)
-            for (int x = 0; x < to * 3; ++x)
-                ASSERT_EQ(out.row(y)[x], 255) << from << " -> " << to << " at " << x / 3 << "," << y;
+        StretchBitmapRect(Raster(from, from), out, TRect{0, 0, from, from}, TRect{0, 0, to, to});
+        EXPECT_EQ(GreyLevels(out), Levels(to, std::vector<int>(to, 255))) << from << " -> " << to;
     }
-}
-
-TEST(StretchBitmapRectTest, AreaAverageSharesBoundaryPixels)
-{
-    // Five pixels into two: the middle one counts half in each (ratio 2.5).
-    Raster row(5, 1);
-    const int values[5] = {0, 50, 100, 150, 250};
-    for (int x = 0; x < 5; ++x)
-        SetGrey(row, x, 0, values[x]);
-    Raster dest(2, 1);
-    StretchBitmap(row, dest, 5, 1, 2, 1);
-    EXPECT_EQ(dest.pixel(0, 0)[0], 40);  // (0 + 50 + 50) / 2.5
-    EXPECT_EQ(dest.pixel(1, 0)[0], 180); // (50 + 150 + 250) / 2.5
 }
 
 TEST(StretchBitmapRectTest, AreaAverageDrawsWhiteLinesRightOfAndBelowTheRectangle)
 {
-    Raster block(2, 2);
-    SetGrey(block, 0, 0, 0);
-    SetGrey(block, 1, 1, 0);
+    // Two black and two white pixels make 127.5, truncated. Then a white column right of the
+    // rectangle, and a white row below it drawn from the right, leaving out its last pixel.
     Raster dest(3, 3);
     dest.fill(0, 0, 0);
-    StretchBitmapRect(block, dest, TRect{0, 0, 2, 2}, TRect{0, 0, 1, 1});
-    EXPECT_EQ(PackPixel(dest.pixel(0, 0)), 0x7F7F7Fu);
-    EXPECT_EQ(PackPixel(dest.pixel(1, 0)), 0xFFFFFFu); // the column right of it
-    EXPECT_EQ(PackPixel(dest.pixel(1, 1)), 0xFFFFFFu); // the row below, from the right...
-    EXPECT_EQ(PackPixel(dest.pixel(0, 1)), 0u);        // ...leaving out its last pixel
-    EXPECT_EQ(PackPixel(dest.pixel(2, 0)), 0u);
-    EXPECT_EQ(PackPixel(dest.pixel(0, 2)), 0u);
-    EXPECT_EQ(PackPixel(dest.pixel(1, 2)), 0u);
+    StretchBitmapRect(FromLevels({{0, 255}, {255, 0}}), dest, TRect{0, 0, 2, 2}, TRect{0, 0, 1, 1});
+    EXPECT_EQ(GreyLevels(dest), (Levels{{127, 255, 0}, {0, 255, 0}, {0, 0, 0}}));
 
     // At the bitmap's edge the lines fall outside and change nothing.
     Raster edge(3, 3);
     edge.fill(0, 0, 0);
     StretchBitmapRect(VerticalStep(4, 4, 2, 200), edge, TRect{0, 0, 4, 4}, TRect{1, 1, 3, 3});
-    EXPECT_EQ(PackPixel(edge.pixel(1, 1)), 0u);
-    EXPECT_EQ(PackPixel(edge.pixel(2, 2)), 0xC8C8C8u);
-    EXPECT_EQ(PackPixel(edge.pixel(0, 0)), 0u);
+    EXPECT_EQ(GreyLevels(edge), (Levels{{0, 0, 0}, {0, 0, 200}, {0, 0, 200}}));
 }
 
 TEST(StretchBitmapRectTest, EnlargingInEitherDirectionInterpolatesBicubically)
 {
-    // 32 x 32 to 48 x 48: ratio 1.5; columns 23, 24, 25 sample 15.33, 16 and 16.67.
+    // 32 x 32 to 48 x 48: ratio 1.5; columns 22 to 25 sample 14.67, 15.33, 16 and 16.67. Below 0
+    // is clamped; only the cubic path overshoots past 200.
     const Raster step = VerticalStep(32, 32, 16, 200);
     Raster square(48, 48);
     StretchBitmap(step, square, 32, 32, 48, 48);
-    EXPECT_EQ(square.pixel(22, 0)[0], 0);   // undershoot clamped
-    EXPECT_EQ(square.pixel(23, 0)[0], 66);
-    EXPECT_EQ(square.pixel(24, 0)[0], 200);
-    EXPECT_EQ(square.pixel(25, 0)[0], 214); // overshoot: only the cubic path goes past 200
-    EXPECT_EQ(square.pixel(25, 3)[2], 214);
+    const std::vector<int> row = GreyLevels(square)[3];
+    EXPECT_EQ((std::vector<int>{row[22], row[23], row[24], row[25]}), (std::vector<int>{0, 66, 200, 214}));
 
     // 32 x 32 to 64 x 16: wider but lower, still the cubic path.
     Raster wide(64, 16);
     StretchBitmap(step, wide, 32, 32, 64, 16);
-    for (int y = 0; y < 16; ++y) {
-        ASSERT_EQ(wide.pixel(31, y)[1], 100);
-        ASSERT_EQ(wide.pixel(33, y)[1], 225);
-        ASSERT_EQ(wide.pixel(63, y)[1], 200);
-    }
-}
+    for (const std::vector<int>& row : GreyLevels(wide))
+        ASSERT_EQ((std::vector<int>{row[31], row[33], row[63]}), (std::vector<int>{100, 225, 200}));
 
-TEST(StretchBitmapRectTest, BicubicClampsNeighboursToTheWholeBitmap)
-{
-    // Enlarging the right half: the left neighbour column comes from outside the source
-    // rectangle (column 1, black), not from the rectangle's own edge.
-    const Raster step = VerticalStep(4, 1, 2, 200);
+    // Enlarging the right half: column 1 samples 2.5, with neighbours 1, 2, 3, 3 -> 0, 200, 200,
+    // 200; the left one comes from outside the source rectangle, not from its own edge.
     Raster dest(4, 1);
-    StretchBitmapRect(step, dest, TRect{2, 0, 4, 1}, TRect{0, 0, 4, 1});
-    // Column 1 samples 2.5: neighbours 1, 2, 3, 3 -> 0, 200, 200, 200.
-    EXPECT_EQ(dest.pixel(1, 0)[0], 225);
-    EXPECT_EQ(dest.pixel(0, 0)[0], 200);
+    StretchBitmapRect(VerticalStep(4, 1, 2, 200), dest, TRect{2, 0, 4, 1}, TRect{0, 0, 4, 1});
+    EXPECT_EQ(GreyLevels(dest)[0][0], 200);
+    EXPECT_EQ(GreyLevels(dest)[0][1], 225);
 }
 
 TEST(StretchBitmapRectTest, NothingHappensWithoutPixels)
@@ -180,46 +157,31 @@ TEST(StretchBitmapRectTest, NothingHappensWithoutPixels)
 
 TEST(StretchBilinearTest, InterpolatesAndRepeatsTheLastColumn)
 {
-    Raster source(2, 1);
-    SetGrey(source, 0, 0, 0);
-    SetGrey(source, 1, 0, 100);
+    const Raster source = FromLevels({{0, 100}});
     Raster dest;
     StretchBilinear(source, dest, 4, 2, 2, 1);
-    ASSERT_EQ(dest.width(), 4);
-    ASSERT_EQ(dest.height(), 2);
-    const int expected[4] = {0, 50, 100, 100};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(dest.pixel(x, y)[1], expected[x]) << x;
-
+    EXPECT_EQ(GreyLevels(dest), (Levels{{0, 50, 100, 100}, {0, 50, 100, 100}}));
     StretchBilinear(source, dest, 4, 2, 3, 1); // larger than the source: nothing
     EXPECT_EQ(dest.width(), 4);
 }
 
 TEST(StretchNearestTest, DropsAndRepeatsPixelsKeepingTwoLevels)
 {
-    Raster stripes(4, 1);
-    SetGrey(stripes, 0, 0, 0);
-    SetGrey(stripes, 2, 0, 0);
+    const Raster stripes = FromLevels({{0, 255, 0, 255}});
     Raster narrow(2, 1);
     StretchNearest(stripes, narrow, TRect{0, 0, 4, 1}, TRect{0, 0, 2, 1});
-    EXPECT_EQ(narrow.pixel(0, 0)[0], 255); // source columns 1 and 3
-    EXPECT_EQ(narrow.pixel(1, 0)[0], 255);
+    EXPECT_EQ(GreyLevels(narrow), (Levels{{255, 255}})); // source columns 1 and 3
 
     Raster wide(8, 2);
     StretchNearest(stripes, wide, TRect{0, 0, 4, 1}, TRect{0, 0, 8, 2});
-    const int expected[8] = {0, 0, 255, 255, 0, 0, 255, 255};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 8; ++x)
-            EXPECT_EQ(wide.pixel(x, y)[2], expected[x]) << x;
+    const std::vector<int> doubled{0, 0, 255, 255, 0, 0, 255, 255};
+    EXPECT_EQ(GreyLevels(wide), (Levels{doubled, doubled}));
 
     // A destination partly outside the bitmap keeps the mapping of the whole rectangle.
     Raster clipped(3, 1);
     clipped.fill(7, 7, 7);
     StretchNearest(stripes, clipped, TRect{0, 0, 4, 1}, TRect{-4, 0, 4, 1});
-    EXPECT_EQ(clipped.pixel(0, 0)[0], 0);
-    EXPECT_EQ(clipped.pixel(1, 0)[0], 0);
-    EXPECT_EQ(clipped.pixel(2, 0)[0], 255);
+    EXPECT_EQ(GreyLevels(clipped), (Levels{{0, 0, 255}}));
 }
 
 } // namespace

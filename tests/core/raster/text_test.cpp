@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,9 +10,11 @@
 namespace ormel {
 namespace {
 
-// Text 10 pixels wide per character and as high as the font size, drawn as a solid block.
+// Text 10 pixels wide per character and as high as the font size, drawn as a solid black block,
+// or with `grey` as grey 159 on its left half and 160 on its right half.
 class BlockRasterizer : public TextRasterizer {
 public:
+    bool grey = false;
     std::vector<TFontSpec> fonts;
     std::vector<std::pair<int, int>> drawSizes;
 
@@ -26,43 +27,30 @@ public:
     void Draw(Raster& bitmap, const TFontSpec&, const std::string&) override
     {
         drawSizes.emplace_back(bitmap.width(), bitmap.height());
-        bitmap.fill(0, 0, 0);
-    }
-};
-
-// The same block, grey 159 on its left half and 160 on its right half.
-class GreyRasterizer : public BlockRasterizer {
-public:
-    void Draw(Raster& bitmap, const TFontSpec&, const std::string&) override
-    {
         for (int y = 0; y < bitmap.height(); ++y)
-            for (int x = 0; x < bitmap.width(); ++x) {
-                const std::uint8_t level = x < bitmap.width() / 2 ? 159 : 160;
-                std::fill_n(bitmap.pixel(x, y), 3, level);
-            }
+            for (int x = 0; x < bitmap.width(); ++x)
+                std::fill_n(bitmap.pixel(x, y), 3, !grey ? 0 : x < bitmap.width() / 2 ? 159 : 160);
     }
 };
 
-// '#' for black, '.' for white, '?' for anything else.
-std::vector<std::string> Picture(const Raster& bitmap, int width, int height)
+// '#' for black, '.' for white, '?' for anything else, over the square's side.
+std::vector<std::string> Picture(const Raster& bitmap, int side)
 {
-    std::vector<std::string> picture;
-    for (int y = 0; y < height; ++y) {
-        std::string row;
-        for (int x = 0; x < width; ++x) {
+    std::vector<std::string> picture(side, std::string(side, '?'));
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
             const std::uint8_t* p = bitmap.pixel(x, y);
-            row += p[0] == 0 && p[1] == 0 && p[2] == 0 ? '#' : (p[0] == 255 && p[1] == 255 && p[2] == 255 ? '.' : '?');
+            if (p[0] == p[1] && p[1] == p[2] && (p[0] == 0 || p[0] == 255))
+                picture[y][x] = p[0] == 0 ? '#' : '.';
         }
-        picture.push_back(row);
-    }
     return picture;
 }
 
-TFontSpec Font(int size, bool italic)
+TFontSpec Font(bool italic)
 {
     TFontSpec font;
     font.Name = "Block";
-    font.Size = size;
+    font.Size = 10;
     font.Italic = italic;
     font.Underline = true;
     return font;
@@ -70,16 +58,16 @@ TFontSpec Font(int size, bool italic)
 
 TEST(RenderText, MeasuresAtTheFontSizeOrSupersampled)
 {
-    BlockRasterizer plain;
     Raster dest;
     TRect square;
-    RenderText(dest, "abc", Font(10, false), 9, 5, 0, false, square, plain);
+    BlockRasterizer plain;
+    RenderText(dest, "abc", Font(false), 9, 5, 0, false, square, plain);
     ASSERT_EQ(plain.fonts.size(), 1u);
     EXPECT_EQ(plain.fonts[0].Size, 10);
     EXPECT_EQ(plain.drawSizes[0], (std::pair{31, 10})); // text width + 1
 
     BlockRasterizer supersampled;
-    RenderText(dest, "abc", Font(10, true), 9, 5, 0, true, square, supersampled);
+    RenderText(dest, "abc", Font(true), 9, 5, 0, true, square, supersampled);
     ASSERT_EQ(supersampled.fonts.size(), 1u);
     EXPECT_EQ(supersampled.fonts[0].Size, 26); // Round(10 / 0.39)
     EXPECT_EQ(supersampled.fonts[0].Name, "Block");
@@ -87,40 +75,33 @@ TEST(RenderText, MeasuresAtTheFontSizeOrSupersampled)
     EXPECT_EQ(supersampled.drawSizes[0], (std::pair{56, 26})); // italic: text width + the size
 }
 
-TEST(RenderText, CentresTheTextInASquareFourPixelsWiderThanItsLongerSide)
+TEST(RenderText, CentresTheTextInASquareFourPixelsWiderThanItsLongerSideAndTurnsAboutItsCentre)
 {
     // side = 9 + 4; the block goes to left (13 - 9) div 2 = 2, top (13 - 5) div 2 = 4, with
     // right and bottom at 9 + 2 - 1 and 5 + 4 - 1 (exclusive).
-    const std::vector<std::string> expected{
-        ".............", ".............", ".............", ".............", "..########...",
-        "..########...", "..########...", "..########...", ".............", ".............",
-        ".............", ".............", "............."};
+    const std::string empty(13, '.'), block = "..########...";
+    const std::vector<std::string> expected{empty, empty, empty, empty, block, block, block, block,
+                                            empty, empty, empty, empty, empty};
     for (bool antialias : {false, true}) {
         BlockRasterizer rasterizer;
         Raster dest;
         TRect square;
-        RenderText(dest, "abc", Font(10, false), 9, 5, 0, antialias, square, rasterizer);
+        RenderText(dest, "abc", Font(false), 9, 5, 0, antialias, square, rasterizer);
         EXPECT_EQ(square, (TRect{0, 0, 13, 13}));
-        ASSERT_GE(dest.width(), 13);
-        ASSERT_GE(dest.height(), 13);
-        EXPECT_EQ(Picture(dest, 13, 13), expected) << antialias;
+        ASSERT_GE(std::min(dest.width(), dest.height()), 13);
+        EXPECT_EQ(Picture(dest, 13), expected) << antialias;
     }
-}
 
-TEST(RenderText, TurnsAboutTheSquaresCentre)
-{
+    // Turned by 180: (x, y) takes (13 - x, 13 - y), moving the block to 4..11 by 6..9. Outside
+    // the square the destination keeps its pixels.
     BlockRasterizer rasterizer;
     Raster dest(20, 16);
     dest.fill(9, 9, 9);
     TRect square;
-    RenderText(dest, "abc", Font(10, false), 9, 5, 180, false, square, rasterizer);
-    // (x, y) takes (13 - x, 13 - y): the block moves to 4..11 by 6..9. Outside the square the
-    // destination keeps its pixels.
-    const std::vector<std::string> expected{
-        ".............", ".............", ".............", ".............", ".............",
-        ".............", "....########.", "....########.", "....########.", "....########.",
-        ".............", ".............", "............."};
-    EXPECT_EQ(Picture(dest, 13, 13), expected);
+    RenderText(dest, "abc", Font(false), 9, 5, 180, false, square, rasterizer);
+    const std::string turned = "....########.";
+    EXPECT_EQ(Picture(dest, 13), (std::vector<std::string>{empty, empty, empty, empty, empty, empty, turned, turned,
+                                                           turned, turned, empty, empty, empty}));
     EXPECT_EQ(dest.pixel(15, 3)[0], 9);
     EXPECT_EQ(dest.pixel(3, 14)[0], 9);
 }
@@ -128,15 +109,15 @@ TEST(RenderText, TurnsAboutTheSquaresCentre)
 TEST(RenderText, WithoutAntialiasingCutsAtBlue160)
 {
     // Grey 159 packs to 0x9F9F9F, below 0xA00000: black; grey 160 packs above it: white.
-    GreyRasterizer rasterizer;
     Raster dest;
     TRect square;
-    RenderText(dest, "abc", Font(10, false), 31, 10, 0, false, square, rasterizer);
+    BlockRasterizer rasterizer;
+    rasterizer.grey = true;
+    RenderText(dest, "abc", Font(false), 31, 10, 0, false, square, rasterizer);
     ASSERT_EQ(square, (TRect{0, 0, 35, 35}));
-    EXPECT_EQ(Picture(dest, 35, 35)[14], ".." + std::string(15, '#') + std::string(18, '.'));
+    EXPECT_EQ(Picture(dest, 35)[14], ".." + std::string(15, '#') + std::string(18, '.'));
 
-    GreyRasterizer smooth;
-    RenderText(dest, "abc", Font(10, false), 31, 10, 0, true, square, smooth);
+    RenderText(dest, "abc", Font(false), 31, 10, 0, true, square, rasterizer);
     EXPECT_EQ(dest.pixel(4, 14)[0], 159);
     EXPECT_EQ(dest.pixel(30, 14)[0], 160);
 }

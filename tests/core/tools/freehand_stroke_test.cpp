@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <utility>
 #include <vector>
 
 namespace ormel {
@@ -43,11 +42,9 @@ bool SameImage(const TIconImage& a, const TIconImage& b) { return a.Bitmap == b.
 TEST(FreehandStroke, PencilDabPaintsTheClickedPixelAndCommits)
 {
     TFreehandStroke stroke;
-    TIconImage image = Blank(16, 16, Depth32);
-    EXPECT_FALSE(stroke.Release(image)); // no press, nothing to record
+    TIconImage image = Blank(16, 16, Depth32), expected = image;
     const TStrokeSettings pencil = FreehandSettings(FreehandTool::Pencil, 1, 0, kRed, 255, false);
     EXPECT_EQ(stroke.Press(image, 13, 9, 4, pencil), (TRect{12, 8, 17, 13})); // pixel (3, 2) at zoom 4
-    TIconImage expected = Blank(16, 16, Depth32);
     StorePixel(expected.Bitmap.pixel(3, 2), kRed);
     expected.Mask.pixel(3, 2)[0] = 0;
     EXPECT_TRUE(SameImage(image, expected));
@@ -78,25 +75,23 @@ TEST(FreehandStroke, EraserClearsAndPencilOn24BitIgnoresAlpha)
     const TColor colour = MakeColor(10, 20, 30);
     Raster touched(16, 16);
     DrawStrokeCoverage(touched, std::vector<TPoint>{{5, 5}, {11, 8}}, 3, 255);
-    const std::vector<std::pair<FreehandTool, int>> cases{{FreehandTool::Eraser, Depth1},
-                                                          {FreehandTool::Eraser, Depth8},
-                                                          {FreehandTool::Eraser, Depth24},
-                                                          {FreehandTool::Eraser, Depth32},
-                                                          {FreehandTool::Pencil, Depth24}};
-    for (const auto& [tool, depth] : cases) {
+    for (const auto& [tool, depth] : {std::pair{FreehandTool::Eraser, Depth1}, {FreehandTool::Eraser, Depth8},
+                                      {FreehandTool::Eraser, Depth24}, {FreehandTool::Eraser, Depth32},
+                                      {FreehandTool::Pencil, Depth24}}) {
         TFreehandStroke stroke;
-        TIconImage image = PatternImage(16, 16, depth);
-        const TIconImage before = image;
+        TIconImage image = PatternImage(16, 16, depth), expected = image;
         stroke.Press(image, 5, 5, 1, FreehandSettings(tool, 3, 0, colour, 50, false));
         stroke.Move(image, 11, 8, 1, true);
         const bool erased = tool == FreehandTool::Eraser;
         for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) {
-                const bool hit = touched.pixel(x, y)[0] != 255;
-                EXPECT_EQ(PackPixel(image.Bitmap.pixel(x, y)),
-                          hit ? (erased ? 0 : colour) : PackPixel(before.Bitmap.pixel(x, y)));
-                EXPECT_EQ(TransparencyAt(image, x, y), hit ? (erased ? 255 : 0) : TransparencyAt(before, x, y));
-            }
+            for (int x = 0; x < 16; ++x)
+                if (touched.pixel(x, y)[0] != 255) {
+                    StorePixel(expected.Bitmap.pixel(x, y), erased ? 0 : colour);
+                    expected.Mask.pixel(x, y)[0] = erased ? 255 : 0;
+                }
+        EXPECT_EQ(image.Bitmap, expected.Bitmap) << depth;
+        for (int i = 0; i < 256; ++i)
+            EXPECT_EQ(TransparencyAt(image, i % 16, i / 16), TransparencyAt(expected, i % 16, i / 16)) << depth;
     }
 }
 
@@ -114,27 +109,22 @@ TEST(FreehandStroke, LineRunsFromItsStartAndLeavesOutItsEndPixel)
     EXPECT_EQ(stroke.Release(image)->StepName, "Line");
 }
 
-// The stroke grows by its newest segment only; at every point it must equal the whole polyline
-// drawn afresh, for soft brushes (passes of several widths and greys) as for pens.
+// Grown segment by segment, the stroke must always equal the whole polyline drawn afresh.
 TEST(FreehandStroke, GrowingStrokeEqualsTheWholePolylineRedrawn)
 {
-    const std::vector<TStrokeSettings> tools{
-        FreehandSettings(FreehandTool::Brush, 7, 32, kRed, 128, false),
-        FreehandSettings(FreehandTool::Brush, 15, 100, MakeColor(0, 90, 200), 200, false),
-        FreehandSettings(FreehandTool::Pencil, 4, 0, kRed, 90, false),
-        FreehandSettings(FreehandTool::Pencil, 1, 0, kRed, 255, false),
-        FreehandSettings(FreehandTool::Eraser, 2, 0, 0, 255, false),
-    };
     std::mt19937 random(7);
-    for (const TStrokeSettings& settings : tools) {
+    for (const TStrokeSettings& settings :
+         {FreehandSettings(FreehandTool::Brush, 7, 32, kRed, 128, false),
+          FreehandSettings(FreehandTool::Pencil, 4, 0, kRed, 90, false),
+          FreehandSettings(FreehandTool::Pencil, 1, 0, kRed, 255, false),
+          FreehandSettings(FreehandTool::Eraser, 2, 0, 0, 255, false)}) {
         const TIconImage original = PatternImage(40, 30, Depth32);
         TIconImage image = original;
         TFreehandStroke stroke;
-        std::vector<TPoint> expected{{20, 15}};
-        stroke.Press(image, 3 * 20 + 2, 3 * 15, 3, settings);
         TPoint at{20, 15};
+        std::vector<TPoint> expected{at};
+        stroke.Press(image, 3 * 20 + 2, 3 * 15, 3, settings);
         for (int move = 1; move <= 3000; ++move) {
-            // Mostly short steps, now and then a jump that may leave the image.
             const int reach = move % 37 == 0 ? 40 : 2;
             at.X = std::clamp(at.X + std::uniform_int_distribution(-reach, reach)(random), -10, 50);
             at.Y = std::clamp(at.Y + std::uniform_int_distribution(-reach, reach)(random), -10, 40);
@@ -160,7 +150,7 @@ TEST(FreehandStroke, LongStrokeKeepsItsFirstPointsAndFollowsTheCursorWithTheLast
         sent.push_back(i < 65530 ? TPoint{i % 60, (i / 60) % 60} : TPoint{(i * 17) % 64, (i * 29) % 64});
         stroke.Move(image, sent.back().X, sent.back().Y, 1, true);
     }
-    std::vector<TPoint> kept(sent.begin(), sent.begin() + 65529);
+    std::vector<TPoint> kept(sent.begin(), sent.begin() + 65529); // the first points, then the last
     kept.push_back(sent.back());
     EXPECT_EQ(stroke.Points(), kept);
     EXPECT_TRUE(SameImage(image, WholeRedraw(original, kept, brush)));

@@ -2,12 +2,12 @@
 #include "tools/gradient_presets.h"
 #include "tools/shape_tool.h"
 
+#include "raster/paint.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
-#include <utility>
 
 namespace ormel {
 namespace {
@@ -16,14 +16,19 @@ using test::ColourAt;
 using test::TransparencyAt;
 using Pixels = std::set<std::pair<int, int>>;
 
-constexpr TColor kRed = MakeColor(255, 0, 0);
-constexpr TColor kWhite = MakeColor(255, 255, 255);
-constexpr TColor kBlue = MakeColor(0, 0, 255);
+constexpr TColor kRed = MakeColor(255, 0, 0), kWhite = MakeColor(255, 255, 255), kBlue = MakeColor(0, 0, 255);
 
 TIconImage Blank(int size, int depth)
 {
     TIconImage image;
     NewIconImage(image, size, size, -1, depth);
+    return image;
+}
+
+template <class Shape>
+TIconImage Drawn(const TShapePaint& paint, TIconImage image, TRect box)
+{
+    Shape(paint, image.ColorDepth).Draw(box, image.Bitmap, image.Mask);
     return image;
 }
 
@@ -45,12 +50,14 @@ Pixels Changed(const TIconImage& a, const TIconImage& b)
     return changed;
 }
 
-Pixels Box(int left, int top, int right, int bottom)
+// The pixels of [left, right) x [top, bottom), or only its one-pixel outline.
+Pixels Box(int left, int top, int right, int bottom, bool outline = false)
 {
     Pixels box;
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
-            box.insert({x, y});
+            if (!outline || x == left || y == top || x == right - 1 || y == bottom - 1)
+                box.insert({x, y});
     return box;
 }
 
@@ -59,16 +66,11 @@ TEST(ShapeToolTest, RectangleRingFillAndDragFromTheBackup)
     const TIconImage blank = Blank(8, Depth32);
     TIconImage image = blank;
     TShapeTool rectangle(ShapeKind::Rectangle);
-    EXPECT_EQ(rectangle.Release(), "");
-
-    // Type 0, border 1: the 12 pixels of the 4 x 4 ring; type 1 fills the centre in white.
+    // Type 0, border 1: the 4 x 4 ring; type 1 fills the centre in white.
     rectangle.Press(image, 0, 0, 1);
     EXPECT_FALSE(rectangle.Move(image, 4, 4, 1, false, RedPaint(0)));
     EXPECT_TRUE(rectangle.Move(image, 4, 4, 1, true, RedPaint(0)));
-    Pixels ring = Box(0, 0, 4, 4);
-    for (const auto& centre : Box(1, 1, 3, 3))
-        ring.erase(centre);
-    EXPECT_EQ(Changed(image, blank), ring);
+    EXPECT_EQ(Changed(image, blank), Box(0, 0, 4, 4, true));
     EXPECT_EQ(ColourAt(image, 0, 3), kRed);
     rectangle.Move(image, 4, 4, 1, true, RedPaint(1));
     EXPECT_EQ(Changed(image, blank), Box(0, 0, 4, 4));
@@ -90,7 +92,6 @@ TEST(ShapeToolTest, RectangleRingFillAndDragFromTheBackup)
     rectangle.Move(image, 20, 6, 1, true, RedPaint(0));
     EXPECT_EQ(ColourAt(image, 7, 3), kRed);
     EXPECT_EQ(TransparencyAt(image, 6, 3), 255);
-
     // A backup of another image is never restored into this one.
     TIconImage other = Blank(4, Depth32);
     EXPECT_FALSE(rectangle.Move(other, 3, 3, 1, true, RedPaint(2)));
@@ -99,15 +100,13 @@ TEST(ShapeToolTest, RectangleRingFillAndDragFromTheBackup)
 TEST(ShapeToolTest, EllipseOnePixelAndEitherDragDirection)
 {
     const TIconImage blank = Blank(12, Depth24);
-    TIconImage image = blank;
+    TIconImage image = blank, upLeft = blank, downRight = blank;
     TShapeTool ellipse(ShapeKind::Ellipse);
     ellipse.Press(image, 3, 3, 1);
     ellipse.Move(image, 4, 4, 1, true, RedPaint(1));
     EXPECT_EQ(Changed(image, blank), Box(3, 3, 4, 4));
     EXPECT_EQ(ColourAt(image, 3, 3), kRed);
     EXPECT_EQ(ellipse.Release(), "Ellipse");
-
-    TIconImage upLeft = blank, downRight = blank;
     ellipse.Press(upLeft, 10, 9, 1);
     ellipse.Move(upLeft, 1, 2, 1, true, RedPaint(1));
     ellipse.Press(downRight, 1, 2, 1);
@@ -118,51 +117,37 @@ TEST(ShapeToolTest, EllipseOnePixelAndEitherDragDirection)
 
 TEST(GradientRectTest, RoundedCornerIsOnePixelThick)
 {
-    TIconImage image = Blank(10, Depth32);
-    const TIconImage blank = image;
+    const TIconImage blank = Blank(10, Depth32);
     TShapePaint paint = RedPaint(0);
     paint.CornerRadius = 3;
-    TGradientRect(paint, Depth32).Draw(TRect{0, 0, 10, 10}, image.Bitmap, image.Mask);
     Pixels corner;
-    for (const auto& pixel : Changed(image, blank))
+    for (const auto& pixel : Changed(Drawn<TGradientRect>(paint, blank, TRect{0, 0, 10, 10}), blank))
         if (pixel.first < 3 && pixel.second < 3)
             corner.insert(pixel);
     EXPECT_EQ(corner, (Pixels{{2, 0}, {1, 1}, {0, 2}}));
-
     // Anti-aliased, pixel (0, 1) beside the curve (edge weight 194) gets partial alpha.
     paint.AntiAliasing = true;
-    image = blank;
-    TGradientRect(paint, Depth32).Draw(TRect{0, 0, 10, 10}, image.Bitmap, image.Mask);
-    EXPECT_EQ(TransparencyAt(image, 0, 1), 194);
-    EXPECT_EQ(TransparencyAt(image, 0, 0), 255);
+    EXPECT_EQ(TransparencyAt(Drawn<TGradientRect>(paint, blank, TRect{0, 0, 10, 10}), 0, 1), 194);
 }
 
 TEST(GradientRectTest, GradientStylesReadTheStrip)
 {
     const Raster strip = DefaultGradientStrip();
-    const auto drawStyle = [&](int style) {
-        TIconImage image = Blank(12, Depth24);
+    // Horizontal (2) over the interior 1..10; vertical (1) divides by the height less both
+    // borders; box (3) has half width 4, so (8, 6) reads column 255; radial (4): D = sqrt(50).
+    const struct {
+        int style, x, y;
+        TColor colour;
+    } cases[] = {{2, 1, 5, kWhite}, {2, 10, 5, kBlue}, {1, 5, 10, MakeColor(25, 25, 255)}, {1, 5, 11, kBlue},
+                 {3, 6, 6, kWhite}, {3, 8, 6, MakeColor(127, 127, 255)}, {4, 8, 6, MakeColor(182, 182, 255)},
+                 {4, 1, 1, kBlue}};
+    for (const auto& c : cases) {
         TShapePaint paint = RedPaint(2);
-        paint.Style = style;
+        paint.Style = c.style;
         paint.GradientStrip = &strip;
-        TGradientRect(paint, Depth24).Draw(TRect{0, 0, 12, 12}, image.Bitmap, image.Mask);
-        return image;
-    };
-    // Horizontal over the 10-pixel interior 1..10: white at its first column, blue at its last.
-    const TIconImage horizontal = drawStyle(2);
-    EXPECT_EQ(ColourAt(horizontal, 1, 5), kWhite);
-    EXPECT_EQ(ColourAt(horizontal, 10, 5), kBlue);
-    // Vertical divides by the height less both borders: blue one row later, strip column 459 above.
-    const TIconImage vertical = drawStyle(1);
-    EXPECT_EQ(ColourAt(vertical, 5, 10), MakeColor(25, 25, 255));
-    EXPECT_EQ(ColourAt(vertical, 5, 11), kBlue);
-    // Box: half width 4, so (8, 6) reads column 255; radial: D = sqrt(50), column 145.
-    const TIconImage box = drawStyle(3);
-    EXPECT_EQ(ColourAt(box, 6, 6), kWhite);
-    EXPECT_EQ(ColourAt(box, 8, 6), MakeColor(127, 127, 255));
-    const TIconImage radial = drawStyle(4);
-    EXPECT_EQ(ColourAt(radial, 8, 6), MakeColor(182, 182, 255));
-    EXPECT_EQ(ColourAt(radial, 1, 1), kBlue);
+        const TIconImage image = Drawn<TGradientRect>(paint, Blank(12, Depth24), TRect{0, 0, 12, 12});
+        EXPECT_EQ(ColourAt(image, c.x, c.y), c.colour) << c.style << " at " << c.x << "," << c.y;
+    }
 }
 
 TEST(GradientRectTest, DepthSpecificWrites)
@@ -170,40 +155,29 @@ TEST(GradientRectTest, DepthSpecificWrites)
     // The ellipse in 9 x 9, border 1: (4, 0) is an outer edge pixel of weight 127, (3, 0) of 164.
     TShapePaint paint = RedPaint(0);
     paint.AntiAliasing = true;
-    const auto drawEllipse = [&](TIconImage& image) {
-        TGradientEllipse(paint, image.ColorDepth).Draw(TRect{0, 0, 9, 9}, image.Bitmap, image.Mask);
-    };
-
-    TIconImage truecolour = Blank(9, Depth24);
-    truecolour.Bitmap.fill(0, 0, 0);
-    drawEllipse(truecolour);
+    TIconImage black = Blank(9, Depth24);
+    black.Bitmap.fill(0, 0, 0);
+    const TIconImage truecolour = Drawn<TGradientEllipse>(paint, black, TRect{0, 0, 9, 9});
+    const TIconImage alpha = Drawn<TGradientEllipse>(paint, Blank(9, Depth32), TRect{0, 0, 9, 9});
     EXPECT_EQ(ColourAt(truecolour, 4, 0), MakeColor(128, 0, 0));
     EXPECT_EQ(ColourAt(truecolour, 3, 0), MakeColor(91, 0, 0));
-
-    TIconImage alpha = Blank(9, Depth32);
-    drawEllipse(alpha);
     EXPECT_EQ(ColourAt(alpha, 4, 0), kRed);
     EXPECT_EQ(TransparencyAt(alpha, 4, 0), 127);
-
     // Indexed: two-level whatever the box says, the index in the red byte.
-    TIconImage indexed = Blank(9, Depth8);
     paint.Color = 7;
-    drawEllipse(indexed);
+    const TIconImage indexed = Drawn<TGradientEllipse>(paint, Blank(9, Depth8), TRect{0, 0, 9, 9});
     EXPECT_EQ(indexed.Bitmap.pixel(4, 0)[2], 7);
     EXPECT_EQ(TransparencyAt(indexed, 4, 0), 0);
     EXPECT_EQ(TransparencyAt(indexed, 3, 0), 255);
 
     // Alpha 0 on 32 bits: every covered pixel white and fully transparent, nothing else touched.
-    TIconImage erased = test::PatternImage(9, 9, Depth32);
-    const TIconImage before = erased;
+    TIconImage expected = test::PatternImage(9, 9, Depth32);
     TShapePaint clear = RedPaint(1);
     clear.Opacity = 0;
-    TGradientRect(clear, Depth32).Draw(TRect{2, 2, 6, 6}, erased.Bitmap, erased.Mask);
-    const Pixels covered = Box(2, 2, 6, 6);
-    for (const auto& pixel : Changed(erased, before))
-        EXPECT_TRUE(covered.count(pixel));
-    for (const auto& [x, y] : covered)
-        EXPECT_EQ(std::make_pair(ColourAt(erased, x, y), TransparencyAt(erased, x, y)), std::make_pair(kWhite, 255));
+    const TIconImage erased = Drawn<TGradientRect>(clear, expected, TRect{2, 2, 6, 6});
+    FillBitmapRect(expected.Bitmap, kWhite, TRect{2, 2, 6, 6});
+    FillBitmapRect(expected.Mask, kWhite, TRect{2, 2, 6, 6});
+    EXPECT_EQ(Changed(erased, expected), Pixels{});
 }
 
 } // namespace
