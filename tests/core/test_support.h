@@ -69,6 +69,20 @@ inline std::uint32_t ColourAt(const TIconImage& image, int x, int y)
     return MakeColor(p[2], p[1], p[0]);
 }
 
+using Levels = std::vector<std::vector<int>>;
+
+// The grey level of every pixel, or -1 where its channels differ.
+inline Levels GreyLevels(const Raster& bitmap)
+{
+    Levels levels(static_cast<std::size_t>(bitmap.height()), std::vector<int>(static_cast<std::size_t>(bitmap.width())));
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x) {
+            const std::uint8_t* p = bitmap.pixel(x, y);
+            levels[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = p[0] == p[1] && p[1] == p[2] ? p[0] : -1;
+        }
+    return levels;
+}
+
 inline int TransparencyAt(const TIconImage& image, int x, int y) { return image.Mask.pixel(x, y)[0]; }
 
 // Little-endian helpers for building hostile files by hand.

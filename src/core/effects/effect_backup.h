@@ -16,9 +16,10 @@ public:
 
     const TIconImage& Backup() const { return backup_; }
     bool Indexed() const { return IsIndexedDepth(backup_.ColorDepth); }
-    // The colour raster the effects compute from: the working copy's for an indexed image,
-    // the backup's otherwise.
-    const Raster& Source() const { return Indexed() ? working_.Bitmap : backup_.Bitmap; }
+    // The image the effects compute from: the working copy for an indexed image, the backup
+    // otherwise.
+    const TIconImage& Working() const { return Indexed() ? working_ : backup_; }
+    const Raster& Source() const { return Working().Bitmap; }
 
     // Copies the backup back into the image: colours, mask and palette.
     void Restore(TIconImage& live) const;

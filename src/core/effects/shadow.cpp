@@ -58,13 +58,7 @@ void ApplyShadow(const TEffectBackup& effectBackup, TIconImage& live, const TSha
             FlattenOverWhite(live);
         return;
     }
-    // The working image: the true colours with the backup's mask.
-    TIconImage working;
-    CopyIconImage(backup, working);
-    working.Bitmap = effectBackup.Source();
-    working.ColorDepth = Depth32;
-    working.Palette.palNumEntries = 0;
-    MakeShadow(working, live, settings.Color, settings.Offset, settings.Opacity, settings.Angle, radius);
+    MakeShadow(effectBackup.Working(), live, settings.Color, settings.Offset, settings.Opacity, settings.Angle, radius);
     FlattenOverWhite(live);
     live.ColorDepth = backup.ColorDepth;
     live.Palette.palNumEntries = backup.Palette.palNumEntries;

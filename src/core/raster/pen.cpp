@@ -222,19 +222,35 @@ void FillPolygon(Raster& bitmap, std::span<const TPoint> points, TColor colour)
     }
 }
 
+namespace {
+
+// The ellipse inscribed in a bounding box (right and bottom exclusive) and the rows of the
+// bitmap it may cover.
+struct EllipseShape {
+    double cx, cy, a, b;
+    int top, bottom;
+
+    EllipseShape(TRect box, const Raster& bitmap)
+    {
+        NormalizeRect(box);
+        cx = (box.Left + static_cast<double>(box.Right)) / 2.0;
+        cy = (box.Top + static_cast<double>(box.Bottom)) / 2.0;
+        a = (static_cast<double>(box.Right) - box.Left) / 2.0;
+        b = (static_cast<double>(box.Bottom) - box.Top) / 2.0;
+        top = std::max(box.Top, 0);
+        bottom = std::min(box.Bottom, bitmap.height());
+    }
+};
+
+} // namespace
+
 void FillEllipse(Raster& bitmap, TRect box, TColor colour)
 {
-    NormalizeRect(box);
-    const double cx = (box.Left + static_cast<double>(box.Right)) / 2.0;
-    const double cy = (box.Top + static_cast<double>(box.Bottom)) / 2.0;
-    const double a = (static_cast<double>(box.Right) - box.Left) / 2.0;
-    const double b = (static_cast<double>(box.Bottom) - box.Top) / 2.0;
-    const int top = std::max(box.Top, 0);
-    const int bottom = std::min(box.Bottom, bitmap.height());
-    for (int y = top; y < bottom; ++y) {
+    const EllipseShape e(box, bitmap);
+    for (int y = e.top; y < e.bottom; ++y) {
         int first = 0;
         int last = 0;
-        if (EllipseRow(cx, cy, a, b, y, first, last)) {
+        if (EllipseRow(e.cx, e.cy, e.a, e.b, y, first, last)) {
             FillSpan(bitmap, y, first, last, colour);
         }
     }
@@ -242,15 +258,10 @@ void FillEllipse(Raster& bitmap, TRect box, TColor colour)
 
 void DrawEllipse(Raster& bitmap, TRect box, const TPen& pen)
 {
-    NormalizeRect(box);
+    const EllipseShape e(box, bitmap);
+    const double cx = e.cx, cy = e.cy, a = e.a, b = e.b;
     const int width = std::max(pen.Width, 1);
-    const double cx = (box.Left + static_cast<double>(box.Right)) / 2.0;
-    const double cy = (box.Top + static_cast<double>(box.Bottom)) / 2.0;
-    const double a = (static_cast<double>(box.Right) - box.Left) / 2.0;
-    const double b = (static_cast<double>(box.Bottom) - box.Top) / 2.0;
-    const int top = std::max(box.Top, 0);
-    const int bottom = std::min(box.Bottom, bitmap.height());
-    for (int y = top; y < bottom; ++y) {
+    for (int y = e.top; y < e.bottom; ++y) {
         int first = 0;
         int last = 0;
         if (!EllipseRow(cx, cy, a, b, y, first, last)) {

@@ -1,5 +1,7 @@
 #include "raster/antialias.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,8 @@
 namespace ormel {
 namespace {
 
-using Levels = std::vector<std::vector<int>>;
+using test::GreyLevels;
+using test::Levels;
 using Picture = std::vector<std::string>;
 
 Raster Filled(int width, int height, std::uint8_t grey)
@@ -17,18 +20,6 @@ Raster Filled(int width, int height, std::uint8_t grey)
     Raster bitmap(width, height);
     bitmap.fill(grey, grey, grey);
     return bitmap;
-}
-
-// The grey level of every pixel, or -1 where its channels differ.
-Levels GreyLevels(const Raster& bitmap)
-{
-    Levels levels(bitmap.height(), std::vector<int>(bitmap.width()));
-    for (int y = 0; y < bitmap.height(); ++y)
-        for (int x = 0; x < bitmap.width(); ++x) {
-            const std::uint8_t* p = bitmap.pixel(x, y);
-            levels[y][x] = p[0] == p[1] && p[1] == p[2] ? p[0] : -1;
-        }
-    return levels;
 }
 
 // '#' for coverage 1 (level 0), '+' for half coverage (127), 'o' for coverage 0 (255), '.' for

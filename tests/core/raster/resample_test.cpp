@@ -10,7 +10,8 @@
 namespace ormel {
 namespace {
 
-using Levels = std::vector<std::vector<int>>;
+using test::GreyLevels;
+using test::Levels;
 
 Raster FromLevels(const Levels& levels)
 {
@@ -19,18 +20,6 @@ Raster FromLevels(const Levels& levels)
         for (int x = 0; x < bitmap.width(); ++x)
             std::fill_n(bitmap.pixel(x, y), 3, static_cast<std::uint8_t>(levels[y][x]));
     return bitmap;
-}
-
-// The grey level of every pixel, or -1 where its channels differ.
-Levels GreyLevels(const Raster& bitmap)
-{
-    Levels levels(bitmap.height(), std::vector<int>(bitmap.width()));
-    for (int y = 0; y < bitmap.height(); ++y)
-        for (int x = 0; x < bitmap.width(); ++x) {
-            const std::uint8_t* p = bitmap.pixel(x, y);
-            levels[y][x] = p[0] == p[1] && p[1] == p[2] ? p[0] : -1;
-        }
-    return levels;
 }
 
 // Columns left of `edge` black, the others grey `level`: a step that the cubic kernel
