@@ -12,11 +12,13 @@ namespace ormel {
 constexpr int kHistoryThumbnailSide = 32;
 
 // One undo step: the image's state after a change lives in the step's snapshot file; only the
-// thumbnail stays in memory.
+// thumbnail stays in memory. HasFile is false when the snapshot could not be written: the step
+// is listed, but it cannot be restored.
 struct THistoryStepItem {
     std::string Caption;
     std::string Time; // "hh:mm am/pm"
     Raster Thumbnail;
+    bool HasFile = false;
 };
 
 // The steps of one image. Position is the step the image currently shows.

@@ -78,6 +78,7 @@ TRestoreResult TRecycleBin::Restore(int row, const TIconImageArray* documentImag
         result.Message = access.ErrorText;
         return result;
     }
+    result.Image.ImageId = -1; // the old id's steps stay with the deleted image
     result.Outcome = TRestoreOutcome::Restored;
     RemoveSnapshotFile(item.FileName);
     items_.erase(at);

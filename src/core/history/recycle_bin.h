@@ -13,7 +13,7 @@ enum class TRestoreOutcome {
     Nothing,      // no such row, or no document to restore into
     FormatExists, // the document already has an image of that format; Message says so
     Unreadable,   // the snapshot could not be read; the item stays, Message gives the reason
-    Restored,     // Image holds the recycled image and the item is gone
+    Restored,     // Image holds the recycled image (ImageId -1) and the item is gone
 };
 
 struct TRestoreResult {

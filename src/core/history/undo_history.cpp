@@ -58,15 +58,14 @@ int TUndoHistory::AddStep(TIconImage& image, const std::string& caption)
     DeleteSteps(*item, static_cast<std::size_t>(item->Position) + 1);
 
     const int step = item->Count();
-    int result = -1;
-    if (!historyDir_.empty())
-        result = TIconFileAccess().SaveSnapshot(image, StepFileName(id, step));
-    item->Steps.push_back(THistoryStepItem{caption, FormatStepTime(clock_()), MakeHistoryThumbnail(image)});
+    const std::string path = StepFileName(id, step);
+    const bool written = !historyDir_.empty() && TIconFileAccess().SaveSnapshot(image, path) == 0;
+    item->Steps.push_back(THistoryStepItem{caption, FormatStepTime(clock_()), MakeHistoryThumbnail(image), written});
     item->Position = step;
 
     if (current_ < 0)
         current_ = static_cast<int>(item - items_.data());
-    return result;
+    return written ? 0 : -1;
 }
 
 const THistoryImageItem* TUndoHistory::CurrentItem() const
@@ -86,30 +85,50 @@ bool TUndoHistory::CanRedo() const
     return item != nullptr && item->Position < item->Count() - 1;
 }
 
-bool TUndoHistory::MoveTo(int position, TIconImage* activeImage)
+TMoveResult TUndoHistory::MoveTo(int position, TIconImage* activeImage)
 {
     THistoryImageItem& item = items_[static_cast<std::size_t>(current_)];
-    item.Position = position;
+    TMoveResult result;
     if (activeImage == nullptr || activeImage->ImageId != item.ImageId)
-        return false;
-    return TIconFileAccess().LoadSnapshot(*activeImage, StepFileName(item.ImageId, position)) == 0;
+        return result;
+    result.Outcome = TMoveOutcome::Failed;
+    if (!item.Steps[static_cast<std::size_t>(position)].HasFile) {
+        result.Message = "This step could not be saved when it was made, so it cannot be restored.";
+        return result;
+    }
+    // Read into a separate record so that a failure leaves the image untouched.
+    TIconImage restored;
+    restored.Palette = activeImage->Palette;
+    TIconFileAccess access;
+    if (access.LoadSnapshot(restored, StepFileName(item.ImageId, position)) != 0) {
+        result.Message = access.ErrorText;
+        return result;
+    }
+    if (restored.ImageId != item.ImageId) {
+        result.Message = "The step's file holds another image.";
+        return result;
+    }
+    *activeImage = std::move(restored);
+    item.Position = position;
+    result.Outcome = TMoveOutcome::Moved;
+    return result;
 }
 
-bool TUndoHistory::Undo(TIconImage* activeImage)
+TMoveResult TUndoHistory::Undo(TIconImage* activeImage)
 {
-    return CanUndo() && MoveTo(CurrentItem()->Position - 1, activeImage);
+    return CanUndo() ? MoveTo(CurrentItem()->Position - 1, activeImage) : TMoveResult{};
 }
 
-bool TUndoHistory::Redo(TIconImage* activeImage)
+TMoveResult TUndoHistory::Redo(TIconImage* activeImage)
 {
-    return CanRedo() && MoveTo(CurrentItem()->Position + 1, activeImage);
+    return CanRedo() ? MoveTo(CurrentItem()->Position + 1, activeImage) : TMoveResult{};
 }
 
-bool TUndoHistory::SelectStep(int row, TIconImage* activeImage)
+TMoveResult TUndoHistory::SelectStep(int row, TIconImage* activeImage)
 {
     const THistoryImageItem* item = CurrentItem();
     if (item == nullptr || row < 0 || row >= item->Count() || row == item->Position)
-        return false;
+        return {};
     return MoveTo(row, activeImage);
 }
 
