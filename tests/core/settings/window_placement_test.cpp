@@ -48,7 +48,6 @@ TEST(WindowPlacement, RestoreAppliesWhatIsStoredAndSane)
     const Case cases[] = {
         {"nothing stored", {}, true, own.Bounds, wsNormal},
         {"-1 is a coordinate", {-1, -1, none, none, none}, true, {-1, -1, 99, 199}, wsNormal},
-        {"only left", {300, none, none, none, none}, true, {300, 20, 400, 220}, wsNormal},
         {"size of a resizable window", {5, 6, 500, 400, none}, true, {5, 6, 505, 406}, wsNormal},
         {"fixed-size dialog keeps its size", {5, 6, 500, 400, none}, false, {5, 6, 105, 206}, wsNormal},
         {"sizes below 1 ignored", {none, none, 0, -5, none}, true, own.Bounds, wsNormal},
@@ -64,8 +63,6 @@ TEST(WindowPlacement, RestoreAppliesWhatIsStoredAndSane)
         EXPECT_EQ(restored.Bounds, c.bounds);
         EXPECT_EQ(restored.WindowState, c.state);
     }
-    const TWindowGeometry maximised{TRect{0, 0, 100, 100}, wsMaximized};
-    EXPECT_EQ(RestorePlacement(maximised, TWindowPlacement{none, none, none, none, 0}, true).WindowState, wsNormal);
 }
 
 TEST(WindowPlacement, KeepOnWorkAreaKeepsFiftyPixelsAndSnapsWithinFourteen)
@@ -79,13 +76,11 @@ TEST(WindowPlacement, KeepOnWorkAreaKeepsFiftyPixelsAndSnapsWithinFourteen)
         // Fifty pixels stay inside on every side.
         {{-500, -400, -300, -100}, false, {-150, -250, 50, 50}},
         {{2000, 900, 2200, 1000}, false, {974, 688, 1174, 788}},
-        {{-150, -250, 50, 50}, false, {-150, -250, 50, 50}},
         {{5, 5, 205, 105}, false, {5, 5, 205, 105}},
         // Snapping: 14 pixels away moves onto the edge, 15 stays.
         {{14, 300, 114, 400}, true, {0, 300, 100, 400}},
         {{15, 300, 115, 400}, true, {15, 300, 115, 400}},
         {{14, 300, 114, 400}, false, {14, 300, 114, 400}},
-        {{-14, 300, 86, 400}, true, {0, 300, 100, 400}},
         {{910, -14, 1010, 86}, true, {924, 0, 1024, 100}},
         {{100, 624, 200, 724}, true, {100, 638, 200, 738}},
         {{100, 623, 200, 723}, true, {100, 623, 200, 723}},
@@ -108,10 +103,6 @@ TEST(WindowPlacement, PanelsGoRoundTheFrame)
     EXPECT_EQ(at.History, (TRect{895, 430, 1105, 680}));
     EXPECT_EQ(at.IconLibrary, (TRect{745, 430, 895, 680}));
     EXPECT_EQ(at.Preview, (TRect{100, 530, 220, 660}));
-
-    const TPanelRects offLeft = PlacePanelsRoundFrame(TRect{-1280, -10, -280, 700}, sizes);
-    EXPECT_EQ(offLeft.ToolPalette, (TRect{-1275, 70, -1215, 470}));
-    EXPECT_EQ(offLeft.ColourPanel.Right, -285);
 }
 
 } // namespace
