@@ -93,9 +93,8 @@ public:
         CheckFiles();
         std::vector<std::string> files;
         for (const auto& [id, item] : items_)
-            for (std::size_t k = 0; k < item.States.size(); ++k)
-                if (item.Readable[k])
-                    files.push_back(history_->StepFileName(id, static_cast<int>(k)));
+            for (int k = 0; k < static_cast<int>(item.States.size()); ++k)
+                files.push_back(history_->StepFileName(id, k));
         for (const TRecycleItem& item : history_->RecycleBin().Items())
             files.push_back(item.FileName);
         history_.reset();
