@@ -9,6 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ormel"));
+    QApplication::setApplicationVersion(QStringLiteral(ORMEL_VERSION));
 
     ormel::Tfrm_main frame(std::make_unique<ormel::DialogService>());
     frame.show();

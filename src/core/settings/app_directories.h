@@ -19,7 +19,9 @@ AppDirectories LocateAppDirectories(const std::string& executableDir);
 // A private directory of one running editor for its temporary files (the undo history's
 // snapshots, the recycle bin, the icon library's entries), so that two editors never share or
 // delete each other's files. Created on construction, removed with its contents on
-// destruction.
+// destruction. It is named "ormel-" and six letters or digits, and holds a file naming its
+// owner, so a directory that a crashed editor left behind is found and removed by the next
+// editor that starts.
 class PrivateWorkDir {
 public:
     explicit PrivateWorkDir(const std::string& workRoot);
@@ -36,5 +38,16 @@ public:
 private:
     std::string path_;
 };
+
+// The owner file inside each private work directory.
+inline constexpr const char* kWorkDirOwnerFile = "owner";
+
+// The text of the owner file of a directory made by process `pid` on this host.
+std::string WorkDirOwnerRecord(long pid);
+
+// Removes the private work directories under `workRoot` whose editor no longer runs. Only a
+// real directory of this user, named like ours and holding an owner file of this host whose
+// process does not exist, is removed; anything else is left alone. Returns how many went.
+int RemoveAbandonedWorkDirs(const std::string& workRoot);
 
 } // namespace ormel

@@ -162,18 +162,23 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const
 {
+    return ReadOptionalInteger(section, key).value_or(fallback);
+}
+
+std::optional<int> TIniFile::ReadOptionalInteger(const std::string& section, const std::string& key) const
+{
     const Entry* entry = Find(section, key);
-    if (entry == nullptr)
-        return fallback;
-    if (!IsSignedDecimal(entry->Value))
-        return fallback;
+    if (entry == nullptr || !IsSignedDecimal(entry->Value))
+        return std::nullopt;
     // from_chars takes a minus sign but not a plus sign.
     std::string_view digits(entry->Value);
     if (digits.front() == '+')
         digits.remove_prefix(1);
     int value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return error == std::errc() && end == digits.data() + digits.size() ? value : fallback;
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return value;
 }
 
 bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool fallback) const

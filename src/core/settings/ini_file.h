@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     // Absent keys give the fallback; so do integers that are not a signed decimal in range.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
     int ReadInteger(const std::string& section, const std::string& key, int fallback) const;
+    // Nothing when the key is absent or its value is not such an integer.
+    std::optional<int> ReadOptionalInteger(const std::string& section, const std::string& key) const;
     // Any integer other than 0 is true; booleans are written as 1 and 0.
     bool ReadBool(const std::string& section, const std::string& key, bool fallback) const;
 

@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::int64_t kKeepVisible = 50;
 constexpr std::int64_t kSnapDistance = 15;
+constexpr std::int64_t kPanelInset = 5;
+constexpr std::int64_t kPanelDrop = 80;
 
 // One axis of the rule, in 64 bits: sizes read from a file may be anything.
 std::int64_t PlaceOnAxis(std::int64_t pos, std::int64_t size, std::int64_t low, std::int64_t high, bool snap)
@@ -28,22 +30,33 @@ std::int64_t PlaceOnAxis(std::int64_t pos, std::int64_t size, std::int64_t low, 
 
 int ToInt(std::int64_t value) { return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); }
 
+TRect RectAt(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height)
+{
+    return TRect{ToInt(left), ToInt(top), ToInt(left + width), ToInt(top + height)};
+}
+
+void WriteIfPresent(TIniFile& ini, const std::string& section, const char* key, const std::optional<int>& value)
+{
+    if (value)
+        ini.WriteInteger(section, key, *value);
+}
+
 } // namespace
 
 TWindowPlacement ReadWindowPlacement(const TIniFile& ini, const std::string& section)
 {
-    return TWindowPlacement{ini.ReadInteger(section, "left", -1), ini.ReadInteger(section, "top", -1),
-                            ini.ReadInteger(section, "width", -1), ini.ReadInteger(section, "height", -1),
-                            ini.ReadInteger(section, "WindowState", -1)};
+    return TWindowPlacement{ini.ReadOptionalInteger(section, "left"), ini.ReadOptionalInteger(section, "top"),
+                            ini.ReadOptionalInteger(section, "width"), ini.ReadOptionalInteger(section, "height"),
+                            ini.ReadOptionalInteger(section, "WindowState")};
 }
 
 void WriteWindowPlacement(TIniFile& ini, const std::string& section, const TWindowPlacement& placement)
 {
-    ini.WriteInteger(section, "left", placement.Left);
-    ini.WriteInteger(section, "top", placement.Top);
-    ini.WriteInteger(section, "width", placement.Width);
-    ini.WriteInteger(section, "height", placement.Height);
-    ini.WriteInteger(section, "WindowState", placement.WindowState);
+    WriteIfPresent(ini, section, "left", placement.Left);
+    WriteIfPresent(ini, section, "top", placement.Top);
+    WriteIfPresent(ini, section, "width", placement.Width);
+    WriteIfPresent(ini, section, "height", placement.Height);
+    WriteIfPresent(ini, section, "WindowState", placement.WindowState);
 }
 
 bool ReadShowing(const TIniFile& ini, const std::string& section, bool fallback)
@@ -58,17 +71,32 @@ void WriteShowing(TIniFile& ini, const std::string& section, bool showing)
 
 TWindowGeometry RestorePlacement(TWindowGeometry own, const TWindowPlacement& stored, bool resizable)
 {
-    if (stored.WindowState >= wsNormal && stored.WindowState <= wsMaximized)
-        own.WindowState = stored.WindowState;
-    TRect& r = own.Bounds;
-    const int width = r.Width(), height = r.Height();
-    if (stored.Left != -1)
-        r.Left = stored.Left;
-    if (stored.Top != -1)
-        r.Top = stored.Top;
-    r.Right = ToInt(std::int64_t(r.Left) + (resizable && stored.Width > 0 ? stored.Width : width));
-    r.Bottom = ToInt(std::int64_t(r.Top) + (resizable && stored.Height > 0 ? stored.Height : height));
+    if (stored.WindowState == wsNormal || stored.WindowState == wsMinimized)
+        own.WindowState = wsNormal;
+    else if (stored.WindowState == wsMaximized)
+        own.WindowState = wsMaximized;
+    const TRect& r = own.Bounds;
+    const std::int64_t left = stored.Left.value_or(r.Left);
+    const std::int64_t top = stored.Top.value_or(r.Top);
+    const bool storedWidth = resizable && stored.Width.value_or(0) > 0;
+    const bool storedHeight = resizable && stored.Height.value_or(0) > 0;
+    const std::int64_t width = storedWidth ? *stored.Width : std::int64_t(r.Right) - r.Left;
+    const std::int64_t height = storedHeight ? *stored.Height : std::int64_t(r.Bottom) - r.Top;
+    own.Bounds = RectAt(left, top, width, height);
     return own;
+}
+
+TWindowPlacement PlacementToSave(const TRect& normalBounds, int windowState, bool positionKnown)
+{
+    TWindowPlacement placement;
+    if (positionKnown) {
+        placement.Left = normalBounds.Left;
+        placement.Top = normalBounds.Top;
+    }
+    placement.Width = ToInt(std::int64_t(normalBounds.Right) - normalBounds.Left);
+    placement.Height = ToInt(std::int64_t(normalBounds.Bottom) - normalBounds.Top);
+    placement.WindowState = windowState == wsMaximized ? wsMaximized : wsNormal;
+    return placement;
 }
 
 TRect KeepOnWorkArea(const TRect& window, const TRect& workArea, bool snapToEdges)
@@ -77,7 +105,22 @@ TRect KeepOnWorkArea(const TRect& window, const TRect& workArea, bool snapToEdge
     const std::int64_t height = std::int64_t(window.Bottom) - window.Top;
     const std::int64_t x = PlaceOnAxis(window.Left, width, workArea.Left, workArea.Right, snapToEdges);
     const std::int64_t y = PlaceOnAxis(window.Top, height, workArea.Top, workArea.Bottom, snapToEdges);
-    return TRect{ToInt(x), ToInt(y), ToInt(x + width), ToInt(y + height)};
+    return RectAt(x, y, width, height);
+}
+
+TPanelRects PlacePanelsRoundFrame(const TRect& frame, const TPanelSizes& sizes)
+{
+    TPanelRects r;
+    const std::int64_t top = std::int64_t(frame.Top) + kPanelDrop;
+    r.ToolPalette = RectAt(std::int64_t(frame.Left) + kPanelInset, top, sizes.ToolPalette.Width,
+                           sizes.ToolPalette.Height);
+    r.ColourPanel = RectAt(std::int64_t(frame.Right) - kPanelInset - sizes.ColourPanel.Width, top,
+                           sizes.ColourPanel.Width, sizes.ColourPanel.Height);
+    r.History = RectAt(r.ColourPanel.Left, r.ColourPanel.Bottom, sizes.History.Width, sizes.History.Height);
+    r.IconLibrary = RectAt(std::int64_t(r.History.Left) - sizes.IconLibrary.Width, r.History.Top,
+                           sizes.IconLibrary.Width, sizes.History.Height);
+    r.Preview = RectAt(frame.Left, r.ToolPalette.Bottom, sizes.Preview.Width, sizes.Preview.Height);
+    return r;
 }
 
 } // namespace ormel

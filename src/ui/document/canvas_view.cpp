@@ -1,93 +1,138 @@
 #include "document/canvas_view.h"
 
-#include "document/icon_picture.h"
-
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace ormel {
 
-namespace {
-
-constexpr int kMargin = 10;
-constexpr int kMinZoomForGrid = 3;
-const QColor kGridColour(200, 200, 200);
-
-// 4 x 4 squares of grey 220 and white, grey in the top-left square.
-QBrush CheckerBrush()
-{
-    QImage tile(8, 8, QImage::Format_RGB32);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) {
-            const int grey = (y < 4) != (x >= 4) ? 220 : 255;
-            tile.setPixel(x, y, qRgb(grey, grey, grey));
-        }
-    return QBrush(tile);
-}
-
-} // namespace
-
 CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CanvasView::setImage(const TIconImage* image)
 {
-    picture_ = image ? IconImageToPicture(*image) : QImage();
-    updateZoom();
-    update();
+    image_ = image;
+    layOut();
+}
+
+void CanvasView::setShowGrid(bool showGrid)
+{
+    showGrid_ = showGrid;
+    repaintCanvas();
 }
 
 QRect CanvasView::canvasRect() const
 {
-    if (picture_.isNull())
+    if (image_ == nullptr)
         return QRect();
-    const int w = picture_.width() * zoom_ + 1;
-    const int h = picture_.height() * zoom_ + 1;
-    return QRect((width() - w) / 2, (height() - h) / 2, w, h);
+    return QRect(layout_.Left, layout_.Top, layout_.Width, layout_.Height);
 }
 
-void CanvasView::updateZoom()
+QImage CanvasView::canvasPicture() const
 {
-    if (picture_.isNull()) {
-        zoom_ = 1;
+    if (work_.empty())
+        return QImage();
+    return QImage(work_.data(), work_.width(), work_.height(), work_.stride(), QImage::Format_BGR888).copy();
+}
+
+void CanvasView::layOut()
+{
+    const TCanvasLayout before = layout_;
+    layout_ = image_ != nullptr ? LayoutCanvas(width(), height(), image_->Width, image_->Height) : TCanvasLayout{};
+    if (work_.width() != layout_.Width || work_.height() != layout_.Height)
+        work_.resizeForOverwrite(layout_.Width, layout_.Height);
+    repaintCanvas();
+    if (before.Zoom != layout_.Zoom || before.Width != layout_.Width || before.Height != layout_.Height)
+        emit layoutChanged();
+}
+
+void CanvasView::repaintCanvas()
+{
+    repaintCanvasRect(QRect(0, 0, layout_.Width, layout_.Height));
+}
+
+void CanvasView::repaintCanvasRect(const QRect& rect)
+{
+    if (image_ == nullptr || work_.empty())
         return;
-    }
-    const int fitX = (width() - kMargin) / picture_.width();
-    const int fitY = (height() - kMargin) / picture_.height();
-    zoom_ = std::max(1, std::min(fitX, fitY));
+    ComposeCanvas(*image_, Zoom(), showGrid_, TRect{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, work_);
+    update(rect.translated(layout_.Left, layout_.Top));
 }
 
 void CanvasView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    updateZoom();
+    layOut();
 }
 
-void CanvasView::paintEvent(QPaintEvent*)
+void CanvasView::paintEvent(QPaintEvent* event)
 {
-    if (picture_.isNull())
-        return;
-    const QRect canvas = canvasRect();
-    static const QBrush checker = CheckerBrush();
     QPainter painter(this);
-    painter.setBrushOrigin(canvas.topLeft());
-    painter.fillRect(canvas, checker);
-    // Without SmoothPixmapTransform the scaling repeats pixels: each image pixel becomes a
-    // Zoom x Zoom square.
-    const int w = picture_.width() * zoom_;
-    const int h = picture_.height() * zoom_;
-    painter.drawImage(QRect(canvas.topLeft(), QSize(w, h)), picture_);
-
-    if (zoom_ < kMinZoomForGrid)
+    const QRect canvas = canvasRect();
+    // Outside the canvas the area shows the window's background.
+    const QRegion around = QRegion(event->rect()).subtracted(canvas);
+    for (const QRect& r : around)
+        painter.fillRect(r, palette().color(QPalette::Window));
+    if (canvas.isEmpty() || work_.empty())
         return;
-    painter.setPen(QPen(kGridColour, 0));
-    for (int x = 0; x <= w; x += zoom_)
-        painter.drawLine(canvas.left() + x, canvas.top(), canvas.left() + x, canvas.top() + h);
-    for (int y = 0; y <= h; y += zoom_)
-        painter.drawLine(canvas.left(), canvas.top() + y, canvas.left() + w, canvas.top() + y);
+    // One canvas pixel per logical pixel: at a device pixel ratio of 2 each becomes a sharp
+    // 2 x 2 block, as no smooth transformation is asked for.
+    const QImage picture(work_.data(), work_.width(), work_.height(), work_.stride(), QImage::Format_BGR888);
+    const QRect dirty = event->rect().intersected(canvas);
+    painter.drawImage(dirty.topLeft(), picture, dirty.translated(-canvas.topLeft()));
+}
+
+TCanvasEvent CanvasView::makeEvent(TCanvasEvent::Kind kind, const QMouseEvent& event) const
+{
+    const QPoint p = event.position().toPoint() - QPoint(layout_.Left, layout_.Top);
+    TCanvasEvent e;
+    e.Event = kind;
+    e.CanvasX = p.x();
+    e.CanvasY = p.y();
+    // Division toward minus infinity, so that the pixels left of and above the canvas are
+    // negative rather than pixel 0.
+    const int zoom = Zoom();
+    e.ImageX = p.x() >= 0 ? p.x() / zoom : -((-p.x() + zoom - 1) / zoom);
+    e.ImageY = p.y() >= 0 ? p.y() / zoom : -((-p.y() + zoom - 1) / zoom);
+    e.Zoom = zoom;
+    e.Button = event.button();
+    e.Buttons = event.buttons();
+    e.Modifiers = event.modifiers();
+    return e;
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* event)
+{
+    if (image_ == nullptr)
+        return;
+    buttonDown_ = true;
+    emit canvasEvent(makeEvent(TCanvasEvent::Pressed, *event));
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (image_ == nullptr)
+        return;
+    const TCanvasEvent e = makeEvent(TCanvasEvent::Moved, *event);
+    const QPoint position(e.ImageX, e.ImageY);
+    if (position == lastImagePosition_)
+        return;
+    lastImagePosition_ = position;
+    emit imagePositionChanged(e.ImageX, e.ImageY);
+    emit canvasEvent(e);
+}
+
+void CanvasView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!buttonDown_)
+        return;
+    buttonDown_ = false;
+    emit canvasEvent(makeEvent(TCanvasEvent::Released, *event));
 }
 
 } // namespace ormel

@@ -1,40 +1,62 @@
 #pragma once
 
+#include "document/canvas_event.h"
 #include "files/icon_image.h"
+#include "raster/canvas_compose.h"
 
-#include <QImage>
 #include <QWidget>
 
 namespace ormel {
 
-// The current image of a document, magnified by a whole-number zoom and drawn over a
-// checkerboard so that transparent pixels show, with a pixel grid from zoom 3 on.
+// The current image of a document, magnified by a whole-number zoom over a checkerboard so
+// that transparent pixels show, with a pixel grid from zoom 3 on. Mouse input on the canvas
+// comes out as canvas events; moves within one magnified pixel are not reported.
 class CanvasView : public QWidget {
     Q_OBJECT
 
 public:
     explicit CanvasView(QWidget* parent = nullptr);
 
-    // Shows this image, or nothing for null; the picture is composed once here, so call it
-    // again after the image changes.
+    // Shows this image (null: nothing); it must stay alive while shown. Lays the canvas out
+    // and composes it.
     void setImage(const TIconImage* image);
+    void setShowGrid(bool showGrid);
+    // Composes the whole canvas again from the image and repaints it.
+    void repaintCanvas();
+    // Composes and repaints the canvas pixels of `rect` only.
+    void repaintCanvasRect(const QRect& rect);
 
-    // The largest zoom at which the image fits the widget with 5 pixels to spare on each
-    // side; at least 1.
-    int Zoom() const { return zoom_; }
-    // The canvas in widget coordinates: Width x Zoom + 1 by Height x Zoom + 1 pixels (the
-    // last column and row close the grid), centred with the odd pixel going right and down.
+    // 0 while the widget is too small for the image at zoom 1 (it is then drawn at zoom 1).
+    int fittingZoom() const { return layout_.Zoom; }
+    int Zoom() const { return std::max(layout_.Zoom, 1); }
+    // The canvas in widget coordinates.
     QRect canvasRect() const;
+    // The composed canvas, one pixel per canvas pixel.
+    QImage canvasPicture() const;
+
+signals:
+    void canvasEvent(const TCanvasEvent& event);
+    // The pointer moved onto another image pixel.
+    void imagePositionChanged(int x, int y);
+    void layoutChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void updateZoom();
+    void layOut();
+    TCanvasEvent makeEvent(TCanvasEvent::Kind kind, const QMouseEvent& event) const;
 
-    QImage picture_;
-    int zoom_ = 1;
+    const TIconImage* image_ = nullptr;
+    bool showGrid_ = true;
+    TCanvasLayout layout_;
+    Raster work_;
+    QPoint lastImagePosition_{-1, -1};
+    bool buttonDown_ = false;
 };
 
 } // namespace ormel

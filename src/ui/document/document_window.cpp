@@ -3,44 +3,94 @@
 #include "document/canvas_view.h"
 #include "document/file_path.h"
 #include "document/image_strip.h"
+#include "document/strip_panel.h"
 #include "files/file_access.h"
 #include "main/dialog_service.h"
+#include "main/editor_services.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QShowEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ormel {
 
-Tfrm_childwin::Tfrm_childwin(TIconDocument document, DialogService& dialogs, QWidget* parent)
-    : QWidget(parent), document_(std::move(document)), dialogs_(dialogs)
+namespace {
+
+QPushButton* MakeButton(const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(caption);
+    return button;
+}
+
+} // namespace
+
+Tfrm_childwin::Tfrm_childwin(TIconDocument document, EditorServices& services, QWidget* parent)
+    : QWidget(parent), document_(std::move(document)), services_(services)
 {
     setObjectName(QStringLiteral("frm_childwin"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
 
     strip_ = new ImageStrip(document_);
     strip_->setObjectName(QStringLiteral("img_strip"));
-    stripArea_ = new QScrollArea;
-    stripArea_->setObjectName(QStringLiteral("pan_strip"));
-    stripArea_->setWidget(strip_);
-    stripArea_->setFrameShape(QFrame::NoFrame);
-    stripArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stripArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    stripArea_->setFixedHeight(ImageStrip::kStripHeight + stripArea_->horizontalScrollBar()->sizeHint().height());
+    strip_->setBackColor(services_.stripBackColor());
+    stripPanel_ = new StripPanel(strip_);
+
+    auto* grid = MakeButton("btn_Grid", tr("Grid"));
+    auto* preview = MakeButton("btn_Preview", tr("Preview"));
+    connect(grid, &QPushButton::clicked, this, &Tfrm_childwin::ToggleGrid);
+    connect(preview, &QPushButton::clicked, &services_, &EditorServices::previewToggleRequested);
+    buttons_ = new QHBoxLayout;
+    buttons_->setContentsMargins(4, 2, 4, 2);
+    buttons_->addWidget(grid);
+    buttons_->addStretch(1);
+    buttons_->addWidget(preview);
 
     canvas_ = new CanvasView;
     canvas_->setObjectName(QStringLiteral("img_canvas"));
+    canvas_->setAccessibleName(tr("Canvas"));
+    canvas_->setFocusPolicy(Qt::ClickFocus);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(stripArea_);
+    layout->addWidget(stripPanel_);
+    layout->addLayout(buttons_);
     layout->addWidget(canvas_, 1);
 
-    connect(strip_, &ImageStrip::cellPicked, this, &Tfrm_childwin::SelectImage);
+    tooSmallTimer_ = new QTimer(this);
+    tooSmallTimer_->setSingleShot(true);
+    tooSmallTimer_->setInterval(300);
+    connect(tooSmallTimer_, &QTimer::timeout, this, &Tfrm_childwin::checkCanvasFits);
+    connect(canvas_, &CanvasView::layoutChanged, this, [this] {
+        if (canvas_->fittingZoom() > 0)
+            tooSmallShown_ = false;
+        tooSmallTimer_->start();
+    });
+    connect(canvas_, &CanvasView::canvasEvent, this, &Tfrm_childwin::dispatchCanvasEvent);
+    connect(strip_, &ImageStrip::picked, this,
+            [this](int x) { SelectImage(x >= 0 ? x / ImageStrip::kCellWidth : -1); });
+    connect(&services_, &EditorServices::stripBackColorChanged, this,
+            [this] { strip_->setBackColor(services_.stripBackColor()); });
+
+    // Every image the document came with gets its ImageId and its first step "New".
+    for (TIconImage& image : document_.Images)
+        services_.addStep(*this, image, QStringLiteral("New"));
     updateCaption();
-    RefreshCurrentImage();
+    canvas_->setImage(document_.CurrentImage());
+}
+
+Tfrm_childwin::~Tfrm_childwin()
+{
+    for (const TIconImage& image : document_.Images)
+        services_.history().DiscardImageHistory(image);
+    emit services_.historyChanged();
 }
 
 QString Tfrm_childwin::FilePath() const
@@ -50,35 +100,47 @@ QString Tfrm_childwin::FilePath() const
     return FromNativePath(document_.FileDir + document_.FileName);
 }
 
+QString Tfrm_childwin::DocumentName() const
+{
+    return FromNativePath(!document_.LibEntryName.empty() ? document_.LibEntryName : document_.FileName);
+}
+
+int Tfrm_childwin::Zoom() const { return canvas_->Zoom(); }
+
+void Tfrm_childwin::AddImage(TIconImage record)
+{
+    document_.AddImage(std::move(record));
+    services_.addStep(*this, *document_.CurrentImage(), QStringLiteral("New"));
+    RefreshCurrentImage();
+    stripPanel_->scrollToCell(document_.CurrentIndex, int(document_.Images.size()));
+}
+
 void Tfrm_childwin::SelectImage(int index)
 {
     if (index < 0 || index >= int(document_.Images.size()) || index == document_.CurrentIndex)
         return;
     document_.CurrentIndex = index;
-    scrollStripToCurrent();
+    stripPanel_->scrollToCell(index, int(document_.Images.size()));
     RefreshCurrentImage();
-}
-
-void Tfrm_childwin::scrollStripToCurrent()
-{
-    // The current cell's left edge goes to the middle of the visible strip, as far as the
-    // strip reaches.
-    const int left = ImageStrip::kCellWidth * document_.CurrentIndex;
-    stripArea_->horizontalScrollBar()->setValue(left - stripArea_->viewport()->width() / 2);
-}
-
-void Tfrm_childwin::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // The strip's visible width is known only once the window is laid out.
-    if (!event->spontaneous())
-        scrollStripToCurrent();
 }
 
 void Tfrm_childwin::RefreshCurrentImage()
 {
     canvas_->setImage(document_.CurrentImage());
-    strip_->update();
+    strip_->rebuild();
+    emit services_.currentImageChanged(this);
+}
+
+void Tfrm_childwin::RepaintCanvas() { canvas_->repaintCanvas(); }
+
+void Tfrm_childwin::RecordChange(const QString& caption)
+{
+    TIconImage* image = document_.CurrentImage();
+    if (image == nullptr)
+        return;
+    RefreshCurrentImage();
+    services_.addStep(*this, *image, caption);
+    SetModified(true);
 }
 
 void Tfrm_childwin::SetModified(bool modified)
@@ -87,22 +149,79 @@ void Tfrm_childwin::SetModified(bool modified)
         return;
     document_.Modified = modified;
     updateCaption();
+    emit modifiedChanged(modified);
 }
 
 void Tfrm_childwin::updateCaption()
 {
-    QString caption = FromNativePath(document_.FileName);
+    QString caption = !document_.LibEntryName.empty()
+                          ? QStringLiteral("%1 in %2 library")
+                                .arg(FromNativePath(document_.LibEntryName), FromNativePath(document_.LibName))
+                          : FromNativePath(document_.FileName);
     if (document_.Modified)
         caption += QStringLiteral(" *");
     setWindowTitle(caption);
+}
+
+void Tfrm_childwin::ToggleGrid()
+{
+    const TIconImage* image = document_.CurrentImage();
+    if (image == nullptr)
+        return;
+    const QRect canvas = canvas_->canvasRect();
+    if (canvas.width() / image->Width < kMinGridZoom || canvas.height() / image->Height < kMinGridZoom) {
+        services_.dialogs().showMessage(this, QStringLiteral("Show Grid"),
+                                        QStringLiteral("Grid size less than 3 pixels, can not show grid."));
+        return;
+    }
+    showGrid_ = !showGrid_;
+    canvas_->setShowGrid(showGrid_);
+}
+
+void Tfrm_childwin::checkCanvasFits()
+{
+    if (document_.CurrentImage() == nullptr || canvas_->fittingZoom() > 0 || tooSmallShown_)
+        return;
+    tooSmallShown_ = true;
+    services_.dialogs().showMessage(this, QStringLiteral("Error"), QStringLiteral("The window is too small, make it bigger."));
+}
+
+void Tfrm_childwin::dispatchCanvasEvent(const TCanvasEvent& event)
+{
+    ToolDispatcher* dispatcher = services_.toolDispatcher();
+    if (dispatcher == nullptr || services_.activeDocument() != this || document_.CurrentIndex < 0)
+        return;
+    dispatcher->canvasEvent(*this, event);
+}
+
+void Tfrm_childwin::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Left && event->modifiers() == Qt::NoModifier) {
+        if (document_.CurrentIndex > 0)
+            SelectImage(document_.CurrentIndex - 1);
+        return;
+    }
+    if (event->key() == Qt::Key_Right && event->modifiers() == Qt::NoModifier) {
+        SelectImage(document_.CurrentIndex + 1);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Tfrm_childwin::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The strip's visible width is known only once the window is laid out.
+    stripPanel_->setStripLeft(StripPanel::ScrollTarget(stripPanel_->visibleWidth(), int(document_.Images.size()),
+                                                       document_.CurrentIndex));
 }
 
 int Tfrm_childwin::SaveDocument()
 {
     QString path = FilePath();
     if (path.isEmpty()) {
-        path = dialogs_.askSaveFile(this, QStringLiteral("Save Icon"), QStringLiteral("Icon File(*.ico)"),
-                                    FromNativePath(document_.FileName), QStringLiteral("ico"));
+        path = services_.dialogs().askSaveFile(this, QStringLiteral("Save Icon"), QStringLiteral("Icon File(*.ico)"),
+                                               FromNativePath(document_.FileName), QStringLiteral("ico"));
         if (path.isEmpty())
             return -1;
         if (QFileInfo(path).suffix().toUpper() != QStringLiteral("ICO"))
@@ -115,15 +234,49 @@ int Tfrm_childwin::SaveToPath(const QString& path)
 {
     TIconFileAccess access;
     if (access.SaveIconFile(ToNativePath(path), document_.Images) != 0) {
-        dialogs_.showMessage(this, QStringLiteral("Save File"), QString::fromStdString(access.ErrorText));
+        services_.dialogs().showMessage(this, QStringLiteral("Save File"), QString::fromStdString(access.ErrorText));
         return -1;
     }
     const QFileInfo info(path);
     document_.FileDir = ToNativePath(info.absolutePath() + QLatin1Char('/'));
     document_.FileName = ToNativePath(info.fileName());
-    document_.Modified = false;
-    updateCaption();
+    document_.Modified = true; // so that SetModified refreshes the caption with the new name
+    SetModified(false);
+    services_.addRecentFile(info.absoluteFilePath());
     return 0;
+}
+
+bool Tfrm_childwin::ConfirmClose()
+{
+    if (!document_.Modified)
+        return true;
+    const auto answer = services_.dialogs().ask(
+        this, QStringLiteral("Save Icon"),
+        QStringLiteral("The icon '%1' has been modified. Do you want to save it?").arg(DocumentName()),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return SaveDocument() == 0;
+    if (answer == QMessageBox::No) {
+        SetModified(false);
+        return true;
+    }
+    return false;
+}
+
+void Tfrm_childwin::closeEvent(QCloseEvent* event)
+{
+    if (ConfirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool Tfrm_childwin::TakeSnapshotFailureReport()
+{
+    if (snapshotFailureReported_)
+        return false;
+    snapshotFailureReported_ = true;
+    return true;
 }
 
 } // namespace ormel

@@ -2,56 +2,101 @@
 
 #include "files/icon_document.h"
 
+#include <QPointer>
 #include <QWidget>
 
-class QScrollArea;
+class QHBoxLayout;
+class QTimer;
 
 namespace ormel {
 
+struct TCanvasEvent;
 class CanvasView;
-class DialogService;
+class EditorServices;
 class ImageStrip;
+class StripPanel;
 
 // The window of one open icon, shown inside a multi-document subwindow: it owns the document,
-// shows its images in a strip along the top and the current image magnified below, and saves
-// the document. The caption is the file name, followed by " *" while the document is modified.
+// shows its images in a strip along the top and the current image magnified below, passes
+// canvas mouse events to the tools, and saves the document. The caption is the file name (or
+// "ENTRY in LIBRARY library"), followed by " *" while the document is modified.
 class Tfrm_childwin : public QWidget {
     Q_OBJECT
 
 public:
-    Tfrm_childwin(TIconDocument document, DialogService& dialogs, QWidget* parent = nullptr);
+    Tfrm_childwin(TIconDocument document, EditorServices& services, QWidget* parent = nullptr);
+    // Discards the undo steps of every image.
+    ~Tfrm_childwin() override;
 
     const TIconDocument& Document() const { return document_; }
+    TIconDocument& Document() { return document_; }
+    // The current image, or null when the document has none.
+    TIconImage* CurrentImage() { return document_.CurrentImage(); }
+    int CurrentIndex() const { return document_.CurrentIndex; }
     // FileDir + FileName; empty for a document never saved.
     QString FilePath() const;
+    // The name the questions about this document use: the library entry name, else FileName.
+    QString DocumentName() const;
+    int Zoom() const;
+    bool ShowGrid() const { return showGrid_; }
+    CanvasView& Canvas() const { return *canvas_; }
 
-    // Makes image `index` current and shows it. Nothing happens when the index is out of
-    // range or already current.
+    // Appends the record as a new image, records its step "New" and makes it current.
+    void AddImage(TIconImage record);
+    // Makes image `index` current, scrolls the strip to it and refreshes. Nothing happens
+    // when the index is out of range or already current.
     void SelectImage(int index);
-    // Brings the strip and the canvas up to date with the current image.
+    // Brings the canvas, the strip and every window that shows the current image up to date.
     void RefreshCurrentImage();
+    void RepaintCanvas();
+    // How every change to the current image ends: the window is refreshed, one undo step
+    // with the caption is recorded and the document is marked modified.
+    void RecordChange(const QString& caption);
     void SetModified(bool modified);
 
+    // The grid button: toggles the grid, refused below 3 canvas pixels per image pixel.
+    void ToggleGrid();
+
     // Writes the document to its file; a document never saved asks for a path first.
-    // Returns 0, or -1 when nothing was written.
+    // Returns 0, or -1 when nothing was written (cancelled or failed; failures are shown).
     int SaveDocument();
     // Writes every image to `path` as an icon file. On success the path becomes the
-    // document's file and the document is no longer modified; a failure is shown with the
-    // caption "Save File". Returns 0 or -1.
+    // document's file, the path goes to the recent files and the document is no longer
+    // modified; a failure is shown with the caption "Save File". Returns 0 or -1.
     int SaveToPath(const QString& path);
+    // Asks about unsaved changes with Yes, No and Cancel. True when the window may close:
+    // not modified, saved, or the changes given up.
+    bool ConfirmClose();
+
+    // True the first time a snapshot of this document could not be written, so the user is
+    // told once per document.
+    bool TakeSnapshotFailureReport();
+
+signals:
+    void modifiedChanged(bool modified);
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void updateCaption();
-    void scrollStripToCurrent();
+    // Tells the user once that the window is too small, when a resize has ended with the
+    // image not fitting at zoom 1; again only after it has fitted.
+    void checkCanvasFits();
+    void dispatchCanvasEvent(const TCanvasEvent& event);
 
     TIconDocument document_;
-    DialogService& dialogs_;
-    QScrollArea* stripArea_;
+    EditorServices& services_;
     ImageStrip* strip_;
+    StripPanel* stripPanel_;
+    QHBoxLayout* buttons_;
     CanvasView* canvas_;
+    QTimer* tooSmallTimer_;
+    bool showGrid_ = true;
+    bool snapshotFailureReported_ = false;
+    bool tooSmallShown_ = false;
 };
 
 } // namespace ormel

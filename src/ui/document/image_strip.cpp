@@ -1,6 +1,6 @@
 #include "document/image_strip.h"
 
-#include "document/icon_picture.h"
+#include "raster/composite.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,27 +11,18 @@ namespace ormel {
 
 namespace {
 
-// The colour behind transparent thumbnail pixels.
-const QColor kStripBackColor = Qt::white;
 const QColor kNavy(0, 0, 128);
 const QColor kCurrentFrame(255, 0, 0);
-constexpr int kThumbBox = 48;
+constexpr int kThumbLeft = 13;
+constexpr int kThumbTop = 15;
+constexpr int kThumbSize = 48;
+constexpr int kLabelTop = 77;
 
-// Where a thumbnail of this size goes inside the 48 x 48 box at `box`: real size when it
-// fits, otherwise scaled so that the longer side is 48; centred either way.
-QRect ThumbnailRect(QPoint box, int width, int height)
-{
-    int w = width;
-    int h = height;
-    if (w > kThumbBox || h > kThumbBox) {
-        const int longer = std::max(w, h);
-        w = kThumbBox * w / longer;
-        h = kThumbBox * h / longer;
-    }
-    return QRect(box.x() + (kThumbBox - w) / 2, box.y() + (kThumbBox - h) / 2, w, h);
-}
+QColor ToQColor(TColor c) { return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff)); }
 
-QString DepthLabel(int depthCode)
+} // namespace
+
+QString StripDepthLabel(int depthCode)
 {
     switch (depthCode) {
     case Depth1: return QStringLiteral("1 ");
@@ -42,58 +33,70 @@ QString DepthLabel(int depthCode)
     }
 }
 
-} // namespace
-
-ImageStrip::ImageStrip(const TIconDocument& document, QWidget* parent) : QWidget(parent), document_(document)
+ImageStrip::ImageStrip(const TIconDocument& document, QWidget* parent)
+    : QWidget(parent), document_(document), backColor_(MakeColor(255, 255, 255))
 {
-    rebuildThumbnails();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    rebuild();
 }
 
-void ImageStrip::rebuildThumbnails()
+void ImageStrip::setBackColor(TColor colour)
 {
-    thumbnails_.clear();
-    for (const TIconImage& image : document_.Images)
-        thumbnails_.append(IconImageToPicture(image));
-    setFixedSize(std::max(1, kCellWidth * cellCount()), kStripHeight);
+    backColor_ = colour;
+    rebuild();
+}
+
+void ImageStrip::rebuild()
+{
+    cells_ = int(document_.Images.size());
+    const int width = std::max(1, kCellWidth * cells_);
+    thumbnails_.resizeForOverwrite(width, kStripHeight);
+    thumbnails_.fill(std::uint8_t(backColor_ >> 16), std::uint8_t(backColor_ >> 8), std::uint8_t(backColor_));
+    for (int i = 0; i < cells_; ++i)
+        DrawStripCell(thumbnails_, document_.Images, i, backColor_);
+    setFixedSize(width, kStripHeight);
     update();
 }
 
-void ImageStrip::paintEvent(QPaintEvent*)
+void ImageStrip::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(event->rect(), Qt::white);
     QFont font = painter.font();
     font.setPointSize(8);
     painter.setFont(font);
+    const QImage thumbnails(thumbnails_.data(), thumbnails_.width(), thumbnails_.height(), thumbnails_.stride(),
+                            QImage::Format_BGR888);
 
-    const int cells = std::min(cellCount(), int(document_.Images.size()));
-    for (int i = 0; i < cells; ++i) {
+    const int first = std::max(0, event->rect().left() / kCellWidth);
+    const int last = std::min(cells_ - 1, event->rect().right() / kCellWidth);
+    for (int i = first; i <= last && i < int(document_.Images.size()); ++i) {
         const int left = kCellWidth * i;
         painter.setPen(QPen(i == document_.CurrentIndex ? kCurrentFrame : kNavy, 3));
-        painter.setBrush(kStripBackColor);
+        painter.setBrush(ToQColor(backColor_));
         painter.drawRoundedRect(QRect(QPoint(left + 5, 7), QPoint(left + 70, 72)), 7.5, 7.5);
-
-        const QImage& thumbnail = thumbnails_[i];
-        if (!thumbnail.isNull())
-            painter.drawImage(ThumbnailRect(QPoint(left + 13, 15), thumbnail.width(), thumbnail.height()), thumbnail);
+        const QRect box(left + kThumbLeft, kThumbTop, kThumbSize, kThumbSize);
+        painter.drawImage(box.topLeft(), thumbnails, box);
 
         const TIconImage& image = document_.Images[std::size_t(i)];
-        const QString label = QStringLiteral("%1 x %2 : %3").arg(image.Width).arg(image.Height).arg(DepthLabel(image.ColorDepth));
+        const QString label =
+            QStringLiteral("%1 x %2 : %3").arg(image.Width).arg(image.Height).arg(StripDepthLabel(image.ColorDepth));
         painter.setPen(kNavy);
-        painter.drawText(QRect(left, 77, kCellWidth, kStripHeight - 77), Qt::AlignHCenter | Qt::AlignTop, label);
+        painter.drawText(QRect(left, kLabelTop, kCellWidth, kStripHeight - kLabelTop), Qt::AlignHCenter | Qt::AlignTop,
+                         label);
     }
 }
 
 void ImageStrip::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        emit cellPicked(event->position().toPoint().x() / kCellWidth);
+        emit picked(event->position().toPoint().x());
 }
 
 void ImageStrip::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton)
-        emit cellPicked(event->position().toPoint().x() / kCellWidth);
+        emit picked(event->position().toPoint().x());
 }
 
 } // namespace ormel

@@ -2,16 +2,15 @@
 
 #include "files/icon_document.h"
 
-#include <QImage>
-#include <QList>
 #include <QWidget>
 
 namespace ormel {
 
 // The document's images as a row of 80-pixel cells: each a rounded frame (red for the current
-// image, navy for the others) round a thumbnail over the strip background colour, and the
-// label "width x height : bits" below it. A click, or a move with the left button held,
-// picks the cell under the pointer.
+// image, navy for the others) filled with the strip background colour round a thumbnail, and
+// the label "width x height : bits" below it. The strip is 80 pixels per image wide, so every
+// image has its cell. A click, or a move with the left button held, picks the cell under the
+// pointer.
 class ImageStrip : public QWidget {
     Q_OBJECT
 
@@ -21,12 +20,14 @@ public:
 
     explicit ImageStrip(const TIconDocument& document, QWidget* parent = nullptr);
 
+    void setBackColor(TColor colour);
     // Composes the thumbnails again from the document's images and resizes the strip.
-    void rebuildThumbnails();
-    int cellCount() const { return int(thumbnails_.size()); }
+    void rebuild();
+    int cellCount() const { return cells_; }
 
 signals:
-    void cellPicked(int index);
+    // The strip x of the pointer: the cell is x div 80.
+    void picked(int x);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,7 +36,12 @@ protected:
 
 private:
     const TIconDocument& document_;
-    QList<QImage> thumbnails_;
+    TColor backColor_;
+    Raster thumbnails_; // the thumbnails at their strip positions over the background colour
+    int cells_ = 0;
 };
+
+// "1 ", "4 ", "8 ", "24", "32": the depth labels of the strip.
+QString StripDepthLabel(int depthCode);
 
 } // namespace ormel

@@ -3,14 +3,28 @@
 #include "document/document_window.h"
 #include "document/file_path.h"
 #include "files/file_access.h"
+#include "main/creator_commands.h"
 #include "main/dialog_service.h"
+#include "main/edit_commands.h"
+#include "main/editor_services.h"
+#include "main/effect_commands.h"
+#include "main/file_commands.h"
+#include "main/help_commands.h"
+#include "main/view_commands.h"
+#include "main/window_commands.h"
 
-#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
 
 namespace ormel {
 
@@ -20,48 +34,94 @@ const QSize kDocumentWindowSize(475, 553);
 const QSize kDocumentWindowMinimum(350, 486);
 const QSize kDocumentWindowMaximum(1290, 1024);
 
+bool IsLibraryExtension(const QString& suffix)
+{
+    static const QStringList kLibraries{QStringLiteral("EXE"), QStringLiteral("DLL"), QStringLiteral("ICL"),
+                                        QStringLiteral("CPL"), QStringLiteral("OCX")};
+    return kLibraries.contains(suffix);
+}
+
 } // namespace
 
 Tfrm_main::Tfrm_main(std::unique_ptr<DialogService> dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(std::move(dialogs))
+    : QMainWindow(parent),
+      services_(std::make_unique<EditorServices>(
+          std::move(dialogs), LocateAppDirectories(QCoreApplication::applicationDirPath().toStdString())))
 {
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QStringLiteral("Ormel"));
+    setAcceptDrops(true);
     resize(1024, 768);
 
     mdiArea_ = new QMdiArea;
     mdiArea_->setObjectName(QStringLiteral("mdi_area"));
+    mdiArea_->setAccessibleName(tr("Documents"));
     setCentralWidget(mdiArea_);
+    services_->setActiveDocumentSource([this] { return ActiveDocument(); });
 
-    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    const auto addAction = [fileMenu](const char* name, const QString& caption, const QKeySequence& shortcut) {
-        QAction* action = fileMenu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(shortcut);
-        return action;
-    };
-    connect(addAction("act_Open", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered,
-            this, &Tfrm_main::actOpenExecute);
-    connect(addAction("act_Save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
-            this, &Tfrm_main::actSaveExecute);
-    connect(addAction("act_SaveAs", QStringLiteral("Save &As..."), QKeySequence()), &QAction::triggered, this,
-            &Tfrm_main::actSaveAsExecute);
-    fileMenu->addSeparator();
-    connect(addAction("act_Exit", QStringLiteral("E&xit"), QKeySequence()), &QAction::triggered, this,
-            &Tfrm_main::close);
+    QToolBar* toolBar = addToolBar(tr("Tool Bar"));
+    toolBar->setObjectName(QStringLiteral("tlb_main"));
+    toolBar->setMovable(false);
+    statusBar()->setObjectName(QStringLiteral("stb_main"));
+
+    fileCommands_ = std::make_unique<FileCommands>(*this, menuBar()->addMenu(tr("&File")));
+    editCommands_ = std::make_unique<EditCommands>(*this, menuBar()->addMenu(tr("&Edit")));
+    viewCommands_ = std::make_unique<ViewCommands>(*this, menuBar()->addMenu(tr("&View")));
+    effectCommands_ = std::make_unique<EffectCommands>(*this, menuBar()->addMenu(tr("Effe&ct")));
+    creatorCommands_ = std::make_unique<CreatorCommands>(*this, menuBar()->addMenu(tr("Icon C&reators")));
+    windowCommands_ = std::make_unique<WindowCommands>(*this, menuBar()->addMenu(tr("&Window")));
+    helpCommands_ = std::make_unique<HelpCommands>(*this, menuBar()->addMenu(tr("&Help")));
+
+    fileCommands_->addToToolBar(*toolBar);
+    editCommands_->addToToolBar(*toolBar);
+    windowCommands_->addToToolBar(*toolBar);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (auto* document = sub != nullptr ? qobject_cast<Tfrm_childwin*>(sub->widget()) : nullptr)
+            document->RefreshCurrentImage();
+        else
+            emit services_->currentImageChanged(nullptr);
+        emit activeDocumentChanged();
+    });
 }
 
-Tfrm_main::~Tfrm_main() = default;
+// The windows go first: they tell the services (history, recent files) about their end.
+Tfrm_main::~Tfrm_main()
+{
+    delete mdiArea_;
+    mdiArea_ = nullptr;
+}
 
 Tfrm_childwin* Tfrm_main::ActiveDocument() const
 {
-    QMdiSubWindow* sub = mdiArea_->currentSubWindow();
-    return sub ? qobject_cast<Tfrm_childwin*>(sub->widget()) : nullptr;
+    // The current subwindow stays set while a dialog or a floating window has the focus.
+    QMdiSubWindow* sub = mdiArea_ != nullptr ? mdiArea_->currentSubWindow() : nullptr;
+    return sub != nullptr ? qobject_cast<Tfrm_childwin*>(sub->widget()) : nullptr;
+}
+
+TIconImage* Tfrm_main::ActiveImage() const
+{
+    Tfrm_childwin* document = ActiveDocument();
+    return document != nullptr ? document->CurrentImage() : nullptr;
+}
+
+void Tfrm_main::RefreshActiveImage()
+{
+    if (Tfrm_childwin* document = ActiveDocument())
+        document->RefreshCurrentImage();
+}
+
+int Tfrm_main::ActiveImageDepth() const
+{
+    const TIconImage* image = ActiveImage();
+    return image != nullptr ? image->ColorDepth : Depth32;
 }
 
 QList<Tfrm_childwin*> Tfrm_main::Documents() const
 {
     QList<Tfrm_childwin*> documents;
+    if (mdiArea_ == nullptr)
+        return documents;
     for (QMdiSubWindow* sub : mdiArea_->subWindowList())
         if (auto* document = qobject_cast<Tfrm_childwin*>(sub->widget()))
             documents.append(document);
@@ -70,13 +130,26 @@ QList<Tfrm_childwin*> Tfrm_main::Documents() const
 
 void Tfrm_main::OpenFiles(const QStringList& paths)
 {
-    for (QString path : paths) {
-        if (!path.contains(QLatin1Char('/')))
-            path = QDir::currentPath() + QLatin1Char('/') + path;
+    bool libraryTaken = false;
+    for (const QString& given : paths) {
+        if (given.isEmpty())
+            continue;
+        // One spelling per file: "./a.ico" and "a.ico" are the same document.
+        const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
         if (FindOpenDocument(path))
             continue;
-        if (QFileInfo(path).suffix().toUpper() == QStringLiteral("ICO"))
+        const QString suffix = QFileInfo(path).suffix().toUpper();
+        if (suffix == QStringLiteral("ICO")) {
             OpenIconFile(path);
+        } else if (IsLibraryExtension(suffix)) {
+            if (libraryTaken)
+                continue;
+            libraryTaken = true;
+            services_->dialogs().showMessage(this, QStringLiteral("Open Icon Library"),
+                                             tr("Opening icon libraries is not available in this version."));
+        } else {
+            services_->removeRecentFile(path);
+        }
     }
 }
 
@@ -84,12 +157,30 @@ bool Tfrm_main::FindOpenDocument(const QString& path)
 {
     for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
         const auto* document = qobject_cast<Tfrm_childwin*>(sub->widget());
-        if (document && !document->FilePath().isEmpty() && document->FilePath() == path) {
+        if (document != nullptr && !document->FilePath().isEmpty() &&
+            QDir::cleanPath(QFileInfo(document->FilePath()).absoluteFilePath()) == path) {
+            if (sub->isMinimized())
+                sub->showNormal();
             mdiArea_->setActiveSubWindow(sub);
             return true;
         }
     }
     return false;
+}
+
+Tfrm_childwin* Tfrm_main::AddDocumentWindow(TIconDocument document)
+{
+    auto* window = new Tfrm_childwin(std::move(document), *services_);
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->resize(kDocumentWindowSize);
+    sub->setMinimumSize(kDocumentWindowMinimum);
+    sub->setMaximumSize(kDocumentWindowMaximum);
+    sub->show();
+    mdiArea_->setActiveSubWindow(sub);
+    window->RefreshCurrentImage();
+    emit activeDocumentChanged();
+    return window;
 }
 
 void Tfrm_main::OpenIconFile(const QString& path)
@@ -98,44 +189,50 @@ void Tfrm_main::OpenIconFile(const QString& path)
     TIconFileAccess access;
     const int result = access.OpenIconFile(ToNativePath(path), document);
     // A partly readable file still opens with the images that could be read.
-    if (!document.Images.empty()) {
-        auto* window = new Tfrm_childwin(std::move(document), *dialogs_);
-        QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
-        sub->resize(kDocumentWindowSize);
-        sub->setMinimumSize(kDocumentWindowMinimum);
-        sub->setMaximumSize(kDocumentWindowMaximum);
-        sub->show();
-        mdiArea_->setActiveSubWindow(sub);
+    const bool opened = !document.Images.empty();
+    if (opened) {
+        AddDocumentWindow(std::move(document));
+        services_->addRecentFile(path);
+    } else {
+        services_->removeRecentFile(path);
     }
     if (result != 0)
-        dialogs_->showMessage(this, QStringLiteral("Open Icon"), QString::fromStdString(access.ErrorText));
+        services_->dialogs().showMessage(this, QStringLiteral("Open Icon"), QString::fromStdString(access.ErrorText));
 }
 
-void Tfrm_main::actOpenExecute()
+void Tfrm_main::closeEvent(QCloseEvent* event)
 {
-    OpenFiles(dialogs_->askOpenFiles(this, QStringLiteral("Open Icons"), QStringLiteral("Icons(*.ico)")));
+    // Every modified document is asked about before anything closes: Cancel, a cancelled
+    // save dialog or a failed save keeps the editor running with everything open.
+    for (Tfrm_childwin* document : Documents()) {
+        if (!document->ConfirmClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    emit services_->aboutToQuit();
+    event->accept();
 }
 
-void Tfrm_main::actSaveExecute()
+void Tfrm_main::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (Tfrm_childwin* document = ActiveDocument())
-        document->SaveDocument();
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
 }
 
-void Tfrm_main::actSaveAsExecute()
+void Tfrm_main::dropEvent(QDropEvent* event)
 {
-    Tfrm_childwin* document = ActiveDocument();
-    if (!document)
-        return;
-    // The proposed name is the file name without its last four characters (its extension).
-    const QString fileName = FromNativePath(document->Document().FileName);
-    QString path = dialogs_->askSaveFile(this, QStringLiteral("Save As"), QStringLiteral("Icons (*.ico)"),
-                                         fileName.left(fileName.size() - 4), QStringLiteral("ico"));
-    if (path.isEmpty())
-        return;
-    if (!path.toLower().endsWith(QStringLiteral(".ico")))
-        path += QStringLiteral(".ico");
-    document->SaveToPath(path);
+    event->acceptProposedAction();
+    OpenDroppedFiles(*event->mimeData());
+}
+
+void Tfrm_main::OpenDroppedFiles(const QMimeData& data)
+{
+    QStringList paths;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    OpenFiles(paths);
 }
 
 } // namespace ormel

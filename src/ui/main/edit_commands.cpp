@@ -1,0 +1,79 @@
+#include "main/edit_commands.h"
+
+#include "document/document_window.h"
+#include "main/command_action.h"
+#include "main/dialog_service.h"
+#include "main/editor_services.h"
+#include "main/main_window.h"
+
+#include <QToolBar>
+
+namespace ormel {
+
+EditCommands::EditCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), frame_(frame)
+{
+    cut_ = AddCommand(menu, "act_Cut", tr("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    copy_ = AddCommand(menu, "act_Copy", tr("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    QAction* clear = AddCommand(menu, "act_Clear", tr("Clear"), QKeySequence(Qt::Key_Delete));
+    paste_ = AddCommand(menu, "act_Paste", tr("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    menu->addSeparator();
+    QAction* selectAll = AddCommand(menu, "act_SelectAll", tr("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    QAction* selectNone = AddCommand(menu, "act_SelectNone", tr("Select None"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    // Selections and the clipboard belong to the drawing tools, which this version does not
+    // have yet: their commands are shown and disabled.
+    for (QAction* action : {cut_, copy_, clear, paste_, selectAll, selectNone})
+        action->setEnabled(false);
+    menu->addSeparator();
+    undo_ = AddCommand(menu, "act_Undo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), tr("Undo the last change"));
+    redo_ = AddCommand(menu, "act_Redo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                       tr("Redo the change undone last"));
+
+    connect(undo_, &QAction::triggered, this, &EditCommands::undo);
+    connect(redo_, &QAction::triggered, this, &EditCommands::redo);
+    connect(&frame_.Services(), &EditorServices::historyChanged, this, &EditCommands::updateUndoRedo);
+    connect(&frame_.Services(), &EditorServices::currentImageChanged, this, &EditCommands::updateUndoRedo);
+    updateUndoRedo();
+}
+
+void EditCommands::addToToolBar(QToolBar& toolBar)
+{
+    toolBar.addSeparator();
+    toolBar.addAction(cut_);
+    toolBar.addAction(copy_);
+    toolBar.addAction(paste_);
+}
+
+void EditCommands::updateUndoRedo()
+{
+    TUndoHistory& history = frame_.Services().history();
+    // The history lists the active image's steps; nothing is undone for another image.
+    history.ShowImageHistory(frame_.ActiveImage());
+    undo_->setEnabled(history.CanUndo());
+    redo_->setEnabled(history.CanRedo());
+}
+
+void EditCommands::undo()
+{
+    Tfrm_childwin* document = frame_.ActiveDocument();
+    if (document == nullptr)
+        return;
+    if (frame_.Services().history().Undo(document->CurrentImage())) {
+        document->RefreshCurrentImage();
+        document->SetModified(true);
+    }
+    emit frame_.Services().historyChanged();
+}
+
+void EditCommands::redo()
+{
+    Tfrm_childwin* document = frame_.ActiveDocument();
+    if (document == nullptr)
+        return;
+    if (frame_.Services().history().Redo(document->CurrentImage())) {
+        document->RefreshCurrentImage();
+        document->SetModified(true);
+    }
+    emit frame_.Services().historyChanged();
+}
+
+} // namespace ormel

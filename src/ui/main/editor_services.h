@@ -1,0 +1,84 @@
+#pragma once
+
+#include "files/icon_image.h"
+#include "history/undo_history.h"
+#include "settings/app_directories.h"
+#include "settings/reopen_list.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace ormel {
+
+class DialogService;
+class Tfrm_childwin;
+class ToolDispatcher;
+
+// What the frame shares with every window: the dialog service, the directories, the undo
+// history with its recycle bin, the recent files and the strip background colour. Windows
+// hold a reference to it and learn of changes from its signals, so that none of them reaches
+// into another.
+class EditorServices : public QObject {
+    Q_OBJECT
+
+public:
+    EditorServices(std::unique_ptr<DialogService> dialogs, AppDirectories directories, QObject* parent = nullptr);
+    ~EditorServices() override;
+
+    DialogService& dialogs() const { return *dialogs_; }
+    const AppDirectories& directories() const { return directories_; }
+    // "position.cfg" and "ormel.cfg" in the configuration directory.
+    std::string positionFile() const;
+    std::string configFile() const;
+
+    TUndoHistory& history() { return *history_; }
+    TReopenList& reopenList() { return reopen_; }
+
+    // The colour behind transparent pixels of thumbnails and previews; white at start.
+    TColor stripBackColor() const { return stripBackColor_; }
+    void setStripBackColor(TColor colour);
+
+    // The frame tells which document window is active; null without one.
+    void setActiveDocumentSource(std::function<Tfrm_childwin*()> source) { activeDocument_ = std::move(source); }
+    Tfrm_childwin* activeDocument() const { return activeDocument_ ? activeDocument_() : nullptr; }
+    // The active document's current image, or null.
+    TIconImage* activeImage() const;
+
+    // The tools' entry point; null until a tool palette exists.
+    ToolDispatcher* toolDispatcher() const { return toolDispatcher_; }
+    void setToolDispatcher(ToolDispatcher* dispatcher) { toolDispatcher_ = dispatcher; }
+
+    // Records a step of the document's image and announces it. Returns AddStep's result.
+    int addStep(Tfrm_childwin& document, TIconImage& image, const QString& caption);
+    void addRecentFile(const QString& path);
+    void removeRecentFile(const QString& path);
+
+signals:
+    // Steps were added, moved or discarded: the history list and the Undo and Redo commands
+    // follow.
+    void historyChanged();
+    void recycleBinChanged();
+    // A document's current image was selected or refreshed (null: no document is active).
+    void currentImageChanged(Tfrm_childwin* document);
+    void stripBackColorChanged();
+    void recentFilesChanged();
+    // A document window's preview button: the frame toggles its "Preview Window" command.
+    void previewToggleRequested();
+    // The frame is closing with every document settled: windows store what they keep.
+    void aboutToQuit();
+
+private:
+    std::unique_ptr<DialogService> dialogs_;
+    AppDirectories directories_;
+    PrivateWorkDir workDir_;
+    std::unique_ptr<TUndoHistory> history_;
+    TReopenList reopen_;
+    TColor stripBackColor_;
+    std::function<Tfrm_childwin*()> activeDocument_;
+    ToolDispatcher* toolDispatcher_ = nullptr;
+};
+
+} // namespace ormel

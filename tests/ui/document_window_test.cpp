@@ -1,0 +1,239 @@
+#include "document/canvas_view.h"
+#include "document/document_window.h"
+#include "document/image_strip.h"
+#include "document/strip_panel.h"
+#include "main/editor_services.h"
+#include "main/main_window.h"
+#include "ui_test_support.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include <memory>
+
+using namespace ormel;
+using namespace ormel::test;
+
+namespace {
+
+// Records what reaches the tools.
+class RecordingDispatcher : public ToolDispatcher {
+public:
+    QList<TCanvasEvent> events;
+    void canvasEvent(Tfrm_childwin&, const TCanvasEvent& event) override { events.append(event); }
+    void canvasGrabLost(Tfrm_childwin&) override {}
+};
+
+TIconImage Pattern(int width, int height, int depth)
+{
+    TIconImage image;
+    NewIconImage(image, width, height, -1, depth);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = image.Bitmap.pixel(x, y);
+            p[0] = std::uint8_t(x * 9), p[1] = std::uint8_t(y * 5), p[2] = std::uint8_t(depth == Depth32 ? x ^ y : (x + y) % 16);
+            image.Mask.pixel(x, y)[0] = depth == Depth32 ? std::uint8_t((x * 31 + y * 7) & 255) : ((x + y) % 3 ? 0 : 255);
+        }
+    return image;
+}
+
+// What the canvas shows at canvas pixel (x, y): the grid, or the image pixel over the
+// checkerboard, each channel (c x (255 - t) + t x g) div 256.
+QRgb ExpectedCanvasPixel(const TIconImage& image, int zoom, bool grid, int x, int y)
+{
+    if (grid && zoom >= 3 && (x % zoom == 0 || y % zoom == 0))
+        return qRgb(200, 200, 200);
+    const int ix = std::min(x / zoom, image.Width - 1), iy = std::min(y / zoom, image.Height - 1);
+    const TColor c = IsIndexedDepth(image.ColorDepth) ? PaletteColor(image.Bitmap.pixel(ix, iy)[2], image.Palette)
+                                                      : MakeColor(image.Bitmap.pixel(ix, iy)[2], image.Bitmap.pixel(ix, iy)[1],
+                                                                  image.Bitmap.pixel(ix, iy)[0]);
+    const int t = image.Mask.pixel(ix, iy)[0];
+    const int g = ((y & 7) < 4) != ((x & 7) >= 4) ? 220 : 255;
+    const auto mix = [&](int v) { return (v * (255 - t) + t * g) / 256; };
+    return qRgb(mix(int(c & 255)), mix(int((c >> 8) & 255)), mix(int((c >> 16) & 255)));
+}
+
+} // namespace
+
+class DocumentWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs* dialogs_ = nullptr;
+    std::unique_ptr<Tfrm_main> frame_;
+
+    Tfrm_childwin* openDocument(std::vector<TIconImage> images, const char* name = "Icon1")
+    {
+        TIconDocument document;
+        for (TIconImage& image : images)
+            document.AddImage(std::move(image));
+        document.FileName = name;
+        Tfrm_childwin* window = frame_->AddDocumentWindow(std::move(document));
+        QTest::qWait(1);
+        return window;
+    }
+    template <typename T>
+    static T* child(QWidget* parent, const char* name)
+    {
+        return parent->findChild<T*>(QLatin1String(name));
+    }
+
+private slots:
+    void init()
+    {
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        frame_ = std::make_unique<Tfrm_main>(std::move(dialogs));
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    }
+    void cleanup() { frame_.reset(); }
+
+    void zoomFitsTheImageWithTenPixelsToSpare()
+    {
+        for (const int side : {16, 256}) {
+            Tfrm_childwin* window = openDocument({Pattern(side, side, Depth32)});
+            CanvasView& canvas = window->Canvas();
+            const int expected = std::min((canvas.width() - 10) / side, (canvas.height() - 10) / side);
+            QCOMPARE(window->Zoom(), side == 256 ? 1 : expected);
+            QVERIFY(expected >= 20 || side == 256); // a 16 x 16 image is large in the default window
+            QCOMPARE(canvas.canvasRect().size(), QSize(side * window->Zoom() + 1, side * window->Zoom() + 1));
+            QCOMPARE(canvas.canvasRect().left(), (canvas.width() - canvas.canvasRect().width()) / 2);
+        }
+    }
+
+    void canvasShowsEveryPixelOverTheCheckerboard()
+    {
+        for (const int depth : {Depth4, Depth32}) {
+            Tfrm_childwin* window = openDocument({Pattern(23, 17, depth)});
+            const TIconImage& image = *window->CurrentImage();
+            for (const bool grid : {true, false}) {
+                if (window->ShowGrid() != grid)
+                    QTest::mouseClick(child<QPushButton>(window, "btn_Grid"), Qt::LeftButton);
+                QCOMPARE(window->ShowGrid(), grid);
+                const QRect area = window->Canvas().canvasRect();
+                const QImage shown = window->Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+                for (int y = 0; y < area.height(); ++y)
+                    for (int x = 0; x < area.width(); ++x) {
+                        const QRgb got = shown.pixel(area.left() + x, area.top() + y);
+                        const QRgb want = ExpectedCanvasPixel(image, window->Zoom(), grid, x, y);
+                        if (got != want)
+                            QFAIL(qPrintable(QStringLiteral("depth %1 grid %2 pixel %3,%4: #%5 not #%6")
+                                                 .arg(depth).arg(grid).arg(x).arg(y).arg(got, 0, 16).arg(want, 0, 16)));
+                    }
+            }
+        }
+    }
+
+    void gridIsRefusedBelowThreePixelsPerImagePixel()
+    {
+        Tfrm_childwin* probe = openDocument({Pattern(16, 16, Depth32)});
+        const QSize area = probe->Canvas().size();
+        const int side = std::min(area.width() - 10, area.height() - 10) / 2; // zoom 2
+        Tfrm_childwin* window = openDocument({Pattern(side, side, Depth32)});
+        QCOMPARE(window->Zoom(), 2);
+        QTest::mouseClick(child<QPushButton>(window, "btn_Grid"), Qt::LeftButton);
+        QCOMPARE(dialogs_->messages, (Messages{{"Show Grid", "Grid size less than 3 pixels, can not show grid."}}));
+        QVERIFY(window->ShowGrid());
+    }
+
+    void stripHasACellForEveryImageAndGlidesToTheCurrentOne()
+    {
+        std::vector<TIconImage> images;
+        for (int i = 0; i < 60; ++i)
+            images.push_back(Pattern(16 + i % 3, 16, i % 2 ? Depth8 : Depth32));
+        Tfrm_childwin* window = openDocument(std::move(images));
+        auto* strip = child<ImageStrip>(window, "img_strip");
+        auto* panel = window->findChild<StripPanel*>();
+        QCOMPARE(strip->width(), 60 * 80);
+        const int visible = panel->visibleWidth();
+
+        // The target puts the cell's left edge in the middle, within the strip's ends.
+        QCOMPARE(StripPanel::ScrollTarget(visible, 60, 0), 0);
+        QCOMPARE(StripPanel::ScrollTarget(visible, 60, 30), visible / 2 - 2400);
+        QCOMPARE(StripPanel::ScrollTarget(visible, 60, 59), visible - 4800);
+        QCOMPARE(StripPanel::ScrollTarget(400, 3, 2), 0);
+
+        // Gliding to the last cell ends exactly on the target; the 56th cell is then in view
+        // and a click on it selects it; the current frame is red.
+        window->SelectImage(59);
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->gliding(), 10000);
+        QCOMPARE(panel->stripLeft(), StripPanel::ScrollTarget(visible, 60, 59));
+        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(55 * 80 + 40, 40));
+        QCOMPARE(window->CurrentIndex(), 55);
+        const QImage cells = strip->grab(QRect(54 * 80, 0, 160, 100)).toImage();
+        QCOMPARE(cells.pixel(80 + 5, 40) | 0xFF000000u, qRgb(255, 0, 0));
+        QCOMPARE(cells.pixel(5, 40) | 0xFF000000u, qRgb(0, 0, 128));
+
+        // Right on the last image does nothing; Left goes back one.
+        window->SelectImage(59);
+        QTest::keyClick(window, Qt::Key_Right);
+        QCOMPARE(window->CurrentIndex(), 59);
+        QTest::keyClick(window, Qt::Key_Left);
+        QCOMPARE(window->CurrentIndex(), 58);
+        QCOMPARE(StripDepthLabel(Depth4) + StripDepthLabel(Depth32), QStringLiteral("4 32"));
+    }
+
+    void tooSmallIsSaidOnceUntilTheImageFitsAgain()
+    {
+        Tfrm_childwin* window = openDocument({Pattern(256, 256, Depth32)});
+        QMdiSubWindow* sub = frame_->MdiArea().currentSubWindow();
+        sub->setMinimumSize(100, 100);
+        // A 256 x 256 image needs a canvas area of 266 pixels.
+        for (const int width : {300, 280, 250})
+            sub->resize(width, 553);
+        QTRY_COMPARE(dialogs_->messages.size(), 1);
+        QCOMPARE(dialogs_->messages[0], (QPair<QString, QString>("Error", "The window is too small, make it bigger.")));
+        QCOMPARE(window->Zoom(), 1);
+        sub->resize(240, 553);
+        QTest::qWait(400);
+        QCOMPARE(dialogs_->messages.size(), 1);
+        sub->resize(475, 553);
+        QTest::qWait(400);
+        sub->resize(240, 553);
+        QTRY_COMPARE(dialogs_->messages.size(), 2);
+    }
+
+    void captionNamesTheFileOrTheLibraryEntry()
+    {
+        Tfrm_childwin* window = openDocument({Pattern(16, 16, Depth32)}, "Icon7");
+        QCOMPARE(window->windowTitle(), QStringLiteral("Icon7"));
+        window->SetModified(true);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Icon7 *"));
+
+        TIconDocument entry;
+        entry.AddImage(Pattern(16, 16, Depth32));
+        entry.LibEntryName = "Star";
+        entry.LibName = "shell";
+        Tfrm_childwin* fromLibrary = frame_->AddDocumentWindow(std::move(entry));
+        QCOMPARE(fromLibrary->windowTitle(), QStringLiteral("Star in shell library"));
+        fromLibrary->SetModified(true);
+        QCOMPARE(fromLibrary->windowTitle(), QStringLiteral("Star in shell library *"));
+    }
+
+    void toolsHearOfNewPixelsOnly()
+    {
+        RecordingDispatcher tools;
+        frame_->Services().setToolDispatcher(&tools);
+        Tfrm_childwin* window = openDocument({Pattern(16, 16, Depth32)});
+        CanvasView& canvas = window->Canvas();
+        const QPoint origin = canvas.canvasRect().topLeft();
+        const int zoom = window->Zoom();
+        QTest::mouseMove(&canvas, origin + QPoint(zoom * 3 + 1, zoom * 4 + 1));
+        QTest::mouseMove(&canvas, origin + QPoint(zoom * 3 + 2, zoom * 4 + 2)); // the same image pixel
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, origin + QPoint(zoom * 5, zoom * 4));
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, origin + QPoint(zoom * 5, zoom * 4));
+        frame_->Services().setToolDispatcher(nullptr);
+
+        QCOMPARE(tools.events.size(), 3);
+        QCOMPARE(tools.events[0].Event, TCanvasEvent::Moved);
+        QCOMPARE(QPoint(tools.events[0].ImageX, tools.events[0].ImageY), QPoint(3, 4));
+        QCOMPARE(tools.events[0].CanvasX, zoom * 3 + 1);
+        QCOMPARE(tools.events[1].Event, TCanvasEvent::Pressed);
+        QCOMPARE(tools.events[2].Event, TCanvasEvent::Released);
+        QCOMPARE(QPoint(tools.events[2].ImageX, tools.events[2].ImageY), QPoint(5, 4));
+    }
+};
+
+ORMEL_UI_TEST_MAIN(DocumentWindowTest)
+#include "document_window_test.moc"

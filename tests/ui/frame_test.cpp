@@ -1,0 +1,217 @@
+#include "document/document_window.h"
+#include "document/image_strip.h"
+#include "files/file_access.h"
+#include "main/editor_services.h"
+#include "main/file_commands.h"
+#include "main/main_window.h"
+#include "ui_test_support.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+
+#include <memory>
+
+using namespace ormel;
+using namespace ormel::test;
+
+class FrameTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs* dialogs_ = nullptr;
+    std::unique_ptr<Tfrm_main> frame_;
+    QTemporaryDir dir_;
+
+    QAction* action(const char* name) const { return frame_->findChild<QAction*>(QLatin1String(name)); }
+    void trigger(const char* name) { action(name)->trigger(); }
+    void open(const QStringList& paths) { dialogs_->openAnswer = paths, trigger("act_Open"); }
+    // A copy of a test icon under another name in the test's directory.
+    QString copyOf(const char* fixture, const QString& name)
+    {
+        const QString path = dir_.filePath(name);
+        QFile::remove(path);
+        return QFile::copy(DataFile(fixture), path) ? path : QString();
+    }
+    void restart()
+    {
+        frame_.reset();
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        frame_ = std::make_unique<Tfrm_main>(std::move(dialogs));
+        frame_->show();
+    }
+
+private slots:
+    void init()
+    {
+        REQUIRE_DATA(DataFile("wine-shell32-rgba.ico"));
+        QFile::remove(qEnvironmentVariable("ORMEL_HOME") + QStringLiteral("/ormel.cfg"));
+        restart();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    }
+    void cleanup() { frame_.reset(); }
+
+    void menusCarryTheirMnemonicsAndShortcuts()
+    {
+        QStringList titles;
+        for (QAction* menu : frame_->menuBar()->actions())
+            titles.append(menu->text());
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "Effe&ct", "Icon C&reators", "&Window", "&Help"}));
+        QCOMPARE(action("act_Redo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+        QCOMPARE(action("act_Clear")->shortcut(), QKeySequence(Qt::Key_Delete));
+        QCOMPARE(action("act_RotateArbitrary")->text(), QStringLiteral("Rotate  Arbitrary "));
+        // Commands whose windows do not exist yet are shown disabled.
+        QVERIFY(!action("act_PhotoToIcon")->isEnabled());
+        QVERIFY(!action("act_Filters")->isEnabled());
+        QVERIFY(!action("act_Save")->isEnabled()); // no document
+    }
+
+    void openingTheSameFileTwiceActivatesItsWindow()
+    {
+        const QString path = copyOf("wine-shell32-rgba.ico", QStringLiteral("a.ico"));
+        open({path});
+        QCOMPARE(dialogs_->messages, Messages());
+        QCOMPARE(frame_->Documents().size(), 1);
+        QCOMPARE(frame_->ActiveDocument()->CurrentIndex(), 9); // the last image read is current
+        const QString other = copyOf("python-idle.ico", QStringLiteral("b.ico"));
+        open({other});
+        QCOMPARE(frame_->Documents().size(), 2);
+        // The same file by another spelling is the same document.
+        QDir::setCurrent(dir_.path());
+        open({QStringLiteral("./a.ico")});
+        QCOMPARE(frame_->Documents().size(), 2);
+        QCOMPARE(frame_->ActiveDocument()->FilePath(), path);
+    }
+
+    void droppedFilesOpenTheIconsAndOneLibrary()
+    {
+        const QString icon = copyOf("wine-shell32-rgba.ico", QStringLiteral("dropped.ico"));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dir_.filePath(QStringLiteral("one.dll"))), QUrl::fromLocalFile(icon),
+                      QUrl::fromLocalFile(dir_.filePath(QStringLiteral("two.icl")))});
+        frame_->OpenDroppedFiles(data);
+        QCOMPARE(frame_->Documents().size(), 1);
+        QCOMPARE(dialogs_->messages.size(), 1); // the first library only
+        QCOMPARE(dialogs_->messages[0].first, QStringLiteral("Open Icon Library"));
+    }
+
+    void unreadableFilesAreReported()
+    {
+        const QString missing = dir_.filePath(QStringLiteral("missing.ico"));
+        QFile cursor(dir_.filePath(QStringLiteral("cursor.ico")));
+        QVERIFY(cursor.open(QIODevice::WriteOnly) && cursor.write(QByteArray("\0\0\2\0\1\0", 6)) == 6);
+        cursor.close();
+        open({missing, cursor.fileName(), dir_.filePath(QStringLiteral("notes.txt"))});
+        QCOMPARE(dialogs_->messages, (Messages{{"Open Icon", "File not found."},
+                                                {"Open Icon", "The file format is not available."}}));
+        QCOMPARE(frame_->Documents().size(), 0);
+    }
+
+    void recentFilesKeepTenAndSurviveARestart()
+    {
+        QStringList paths;
+        for (int i = 0; i < 11; ++i)
+            paths.append(copyOf("wine-shell32-grey-png.ico", QStringLiteral("r%1.ico").arg(i)));
+        for (int i = 0; i < 10; ++i)
+            open({paths[i]});
+        // Reopening a listed file does not move it; an eleventh file drops the oldest.
+        frame_->MdiArea().closeAllSubWindows();
+        open({paths[3]});
+        open({paths[10]});
+        const auto listed = [this] {
+            QStringList items;
+            for (QAction* item : frame_->findChild<QMenu*>(QStringLiteral("mnu_Reopen"))->actions())
+                items.append(item->text());
+            return items;
+        };
+        QStringList expected;
+        for (int i = 10; i >= 1; --i)
+            expected.append(paths[i]);
+        QCOMPARE(listed(), expected);
+
+        restart();
+        QCOMPARE(listed(), expected);
+        trigger("act_Reopen9"); // the oldest entry
+        QCOMPARE(frame_->ActiveDocument()->FilePath(), paths[1]);
+        QCOMPARE(listed(), expected);
+    }
+
+    void saveAsProposesTheNameAndWritesTheChosenKind()
+    {
+        QCOMPARE(FileCommands::ProposedSaveName(QStringLiteral("Icon1")), QStringLiteral("Icon1"));
+        QCOMPARE(FileCommands::ProposedSaveName(QStringLiteral("shell.ico")), QStringLiteral("shell"));
+        open({copyOf("wine-shell32-rgba.ico", QStringLiteral("source.ico"))});
+        Tfrm_childwin* document = frame_->ActiveDocument();
+
+        dialogs_->saveAnswer = dir_.filePath(QStringLiteral("picture"));
+        dialogs_->saveFilterAnswer = QStringLiteral("PNG (*.png)");
+        trigger("act_SaveAs");
+        QCOMPARE(dialogs_->proposedSaveName, QStringLiteral("source"));
+        QVERIFY(dialogs_->saveFilters.startsWith(QStringLiteral("Icons (*.ico);;Bitmaps (*.bmp);;JPEG (*.jpg)")));
+        QVERIFY(QImage(dir_.filePath(QStringLiteral("picture.png"))).size() == QSize(16, 16));
+        QCOMPARE(document->FilePath(), dir_.filePath(QStringLiteral("source.ico"))); // keeps its name
+
+        dialogs_->saveAnswer = dir_.filePath(QStringLiteral("copy.ICO"));
+        dialogs_->saveFilterAnswer = QStringLiteral("Icons (*.ico)");
+        trigger("act_SaveAs");
+        QCOMPARE(document->FilePath(), dir_.filePath(QStringLiteral("copy.ICO")));
+        TIconDocument reread;
+        QCOMPARE(TIconFileAccess().OpenIconFile(document->FilePath().toStdString(), reread), 0);
+        QCOMPARE(reread.Images.size(), document->Document().Images.size());
+        QCOMPARE(dialogs_->messages, Messages());
+    }
+
+    void instantCommandsRecordStepsThatUndoAndRedo()
+    {
+        open({copyOf("wine-shell32-rgba.ico", QStringLiteral("edit.ico"))});
+        Tfrm_childwin* document = frame_->ActiveDocument();
+        const TIconImage original = *document->CurrentImage();
+        QVERIFY(!action("act_Undo")->isEnabled());
+        trigger("act_FlipHorizontal");
+        trigger("act_Rotate90CW");
+        QVERIFY(document->Document().Modified);
+        QCOMPARE(document->windowTitle(), QStringLiteral("edit.ico *"));
+        const TIconImage edited = *document->CurrentImage();
+        QVERIFY(edited.Bitmap != original.Bitmap);
+        const auto& steps = frame_->Services().history().CurrentItem()->Steps;
+        QCOMPARE(steps.size(), std::size_t(3));
+        QCOMPARE(QString::fromStdString(steps[1].Caption), QStringLiteral("Flip Horizontal"));
+        QCOMPARE(QString::fromStdString(steps[2].Caption), QStringLiteral("Rotate 90 CW"));
+
+        QVERIFY(action("act_Undo")->isEnabled() && !action("act_Redo")->isEnabled());
+        trigger("act_Undo");
+        trigger("act_Undo");
+        QVERIFY(document->CurrentImage()->Bitmap == original.Bitmap && document->CurrentImage()->Mask == original.Mask);
+        QVERIFY(!action("act_Undo")->isEnabled() && action("act_Redo")->isEnabled());
+        trigger("act_Redo");
+        trigger("act_Redo");
+        QVERIFY(document->CurrentImage()->Bitmap == edited.Bitmap);
+    }
+
+    void quittingAsksAboutEveryModifiedDocument()
+    {
+        open({copyOf("wine-shell32-rgba.ico", QStringLiteral("quit.ico"))});
+        Tfrm_childwin* document = frame_->ActiveDocument();
+        trigger("act_InvertColor");
+        // Cancel keeps everything open.
+        dialogs_->answers = {QMessageBox::Cancel};
+        QVERIFY(!frame_->close());
+        QCOMPARE(dialogs_->questions,
+                 (Messages{{"Save Icon", "The icon 'quit.ico' has been modified. Do you want to save it?"}}));
+        // Yes with a save that fails keeps the editor running and the document modified.
+        document->Document().FileDir = "/no/such/directory/";
+        dialogs_->answers = {QMessageBox::Yes};
+        QVERIFY(!frame_->close());
+        QCOMPARE(dialogs_->messages.last().first, QStringLiteral("Save File"));
+        QVERIFY(document->Document().Modified);
+        QCOMPARE(frame_->Documents().size(), 1);
+        // No gives the changes up and quits.
+        dialogs_->answers = {QMessageBox::No};
+        QVERIFY(frame_->close());
+    }
+};
+
+ORMEL_UI_TEST_MAIN(FrameTest)
+#include "frame_test.moc"
