@@ -1,6 +1,7 @@
 #include "dialogs/delete_image_dialog.h"
 
 #include "dialogs/raster_image.h"
+#include "document/image_strip.h"
 #include "raster/composite.h"
 #include "raster/picture_placement.h"
 
@@ -16,17 +17,6 @@ namespace ormel {
 namespace {
 
 constexpr int kPictureSize = 48;
-
-QString DepthLabel(int depthCode)
-{
-    switch (depthCode) {
-    case Depth1: return QStringLiteral("1 ");
-    case Depth4: return QStringLiteral("4 ");
-    case Depth8: return QStringLiteral("8 ");
-    case Depth24: return QStringLiteral("24");
-    default: return QStringLiteral("32");
-    }
-}
 
 } // namespace
 
@@ -79,7 +69,7 @@ void Tfrm_DeleIconImage::Prepare(const TIconImage& image)
     DrawIconImage(picture, PlaceInBox(kPictureSize, kPictureSize, image.Width, image.Height), MakeColor(255, 255, 255),
                   image);
     picture_->setPixmap(QPixmap::fromImage(WrapRaster(std::as_const(picture)).copy()));
-    format_->setText(QStringLiteral("%1 x %2 : %3").arg(image.Width).arg(image.Height).arg(DepthLabel(image.ColorDepth)));
+    format_->setText(QStringLiteral("%1 x %2 : %3").arg(image.Width).arg(image.Height).arg(StripDepthLabel(image.ColorDepth)));
 }
 
 } // namespace ormel
