@@ -12,10 +12,10 @@ namespace ormel {
 
 EditCommands::EditCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), frame_(frame)
 {
-    cut_ = AddCommand(menu, "act_Cut", tr("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    copy_ = AddCommand(menu, "act_Copy", tr("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    cut_ = AddCommand(menu, "act_Cut", tr("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), {}, QStringLiteral("edit-cut"));
+    copy_ = AddCommand(menu, "act_Copy", tr("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), {}, QStringLiteral("edit-copy"));
     QAction* clear = AddCommand(menu, "act_Clear", tr("Clear"), QKeySequence(Qt::Key_Delete));
-    paste_ = AddCommand(menu, "act_Paste", tr("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    paste_ = AddCommand(menu, "act_Paste", tr("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), {}, QStringLiteral("edit-paste"));
     menu->addSeparator();
     QAction* selectAll = AddCommand(menu, "act_SelectAll", tr("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     QAction* selectNone = AddCommand(menu, "act_SelectNone", tr("Select None"), QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -24,9 +24,9 @@ EditCommands::EditCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), fra
     for (QAction* action : {cut_, copy_, clear, paste_, selectAll, selectNone})
         action->setEnabled(false);
     menu->addSeparator();
-    undo_ = AddCommand(menu, "act_Undo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), tr("Undo the last change"));
+    undo_ = AddCommand(menu, "act_Undo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), tr("Undo the last change"), QStringLiteral("edit-undo"));
     redo_ = AddCommand(menu, "act_Redo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                       tr("Redo the change undone last"));
+                       tr("Redo the change undone last"), QStringLiteral("edit-redo"));
 
     connect(undo_, &QAction::triggered, this, &EditCommands::undo);
     connect(redo_, &QAction::triggered, this, &EditCommands::redo);

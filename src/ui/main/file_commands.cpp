@@ -30,10 +30,10 @@ constexpr SaveFilter kSaveFilters[] = {
 
 FileCommands::FileCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), frame_(frame)
 {
-    open_ = AddCommand(menu, "act_Open", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), tr("Open icons or an icon library"));
+    open_ = AddCommand(menu, "act_Open", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), tr("Open icons or an icon library"), QStringLiteral("document-open"));
     reopen_ = menu->addMenu(tr("Reopen"));
     reopen_->setObjectName(QStringLiteral("mnu_Reopen"));
-    save_ = AddCommand(menu, "act_Save", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), tr("Save the icon"));
+    save_ = AddCommand(menu, "act_Save", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), tr("Save the icon"), QStringLiteral("document-save"));
     saveAs_ = AddCommand(menu, "act_SaveAs", tr("Save &As..."), {}, tr("Save the icon, or its current image as a picture"));
     menu->addSeparator();
     QAction* toLibrary = AddCommand(menu, "act_FileSaveToLibrary", tr("Save to Icon library"));

@@ -12,6 +12,7 @@
 #include "main/help_commands.h"
 #include "main/view_commands.h"
 #include "main/window_commands.h"
+#include "main/window_placement_keeper.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -58,11 +60,25 @@ Tfrm_main::Tfrm_main(std::unique_ptr<DialogService> dialogs, QWidget* parent)
     mdiArea_->setAccessibleName(tr("Documents"));
     setCentralWidget(mdiArea_);
     services_->setActiveDocumentSource([this] { return ActiveDocument(); });
+    new PlacementKeeper(*this, services_->positionFile(), false, true);
 
     QToolBar* toolBar = addToolBar(tr("Tool Bar"));
     toolBar->setObjectName(QStringLiteral("tlb_main"));
     toolBar->setMovable(false);
     statusBar()->setObjectName(QStringLiteral("stb_main"));
+    auto* format = new QLabel;
+    format->setObjectName(QStringLiteral("lab_ImageFormat"));
+    statusBar()->addPermanentWidget(format);
+    connect(services_.get(), &EditorServices::currentImageChanged, format, [this, format] {
+        const Tfrm_childwin* document = ActiveDocument();
+        const TIconImage* image = ActiveImage();
+        format->setText(image == nullptr ? QString()
+                                         : tr("%1 x %2, %3 bits, zoom %4")
+                                               .arg(image->Width)
+                                               .arg(image->Height)
+                                               .arg(DepthToBits(image->ColorDepth))
+                                               .arg(document->Zoom()));
+    });
 
     fileCommands_ = std::make_unique<FileCommands>(*this, menuBar()->addMenu(tr("&File")));
     editCommands_ = std::make_unique<EditCommands>(*this, menuBar()->addMenu(tr("&Edit")));

@@ -1,0 +1,139 @@
+// The editor's latency, end to end through the real widgets on the offscreen platform: from
+// an empty process state to the first painted window of a 10-image icon, one repaint of the
+// whole canvas, and moving to the next image with a long undo history.
+#include "document/canvas_view.h"
+#include "document/document_window.h"
+#include "effects/instant_commands.h"
+#include "main/dialog_service.h"
+#include "main/main_window.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace ormel {
+namespace {
+
+const QString kTenImages = QStringLiteral(ORMEL_FIXTURES_DIR "/wine-shell32-rgba.ico");
+
+// Runs the event loop until nothing is pending, so that layout and painting are done.
+void Settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+void BM_StartToFirstPaint(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto frame = std::make_unique<Tfrm_main>(std::make_unique<DialogService>());
+        frame->show();
+        frame->OpenFiles({kTenImages});
+        Tfrm_childwin* document = frame->ActiveDocument();
+        if (document == nullptr) {
+            state.SkipWithError("the icon did not open");
+            return;
+        }
+        document->Canvas().repaint();
+        Settle();
+        state.PauseTiming();
+        frame->close();
+        frame.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond);
+
+// A document whose canvas shows a side x side image at `zoom`.
+struct CanvasAt {
+    std::unique_ptr<Tfrm_main> frame;
+    Tfrm_childwin* document = nullptr;
+
+    CanvasAt(int side, int zoom)
+    {
+        frame = std::make_unique<Tfrm_main>(std::make_unique<DialogService>());
+        frame->resize(1400, 1100);
+        frame->show();
+        TIconDocument data;
+        TIconImage image;
+        NewIconImage(image, side, side, -1, Depth32);
+        data.AddImage(std::move(image));
+        data.FileName = "bench";
+        document = frame->AddDocumentWindow(std::move(data));
+        QMdiSubWindow* sub = frame->MdiArea().currentSubWindow();
+        sub->setMaximumSize(2000, 2000);
+        // The canvas area is the window less its strip and buttons: grow until the zoom fits.
+        for (int extra = 0; extra < 1000 && document->Zoom() != zoom; extra += 1) {
+            const int need = side * zoom + 10;
+            sub->resize(need + 30 + extra / 2, need + 200 + extra);
+            Settle();
+            if (document->Zoom() > zoom)
+                break;
+        }
+    }
+};
+
+void BM_RepaintWholeCanvas(benchmark::State& state)
+{
+    CanvasAt view(int(state.range(0)), int(state.range(1)));
+    if (view.document->Zoom() != state.range(1)) {
+        state.SkipWithError("could not reach the zoom");
+        return;
+    }
+    for (auto _ : state) {
+        view.document->RepaintCanvas();
+        view.document->Canvas().repaint();
+    }
+    state.counters["canvas_pixels"] = view.document->Canvas().canvasRect().width() * view.document->Canvas().canvasRect().height();
+}
+BENCHMARK(BM_RepaintWholeCanvas)->Args({256, 2})->Args({16, 30})->Unit(benchmark::kMillisecond);
+
+void BM_SelectNextImageWithLongHistory(benchmark::State& state)
+{
+    auto frame = std::make_unique<Tfrm_main>(std::make_unique<DialogService>());
+    frame->show();
+    frame->OpenFiles({kTenImages});
+    Tfrm_childwin* document = frame->ActiveDocument();
+    if (document == nullptr) {
+        state.SkipWithError("the icon did not open");
+        return;
+    }
+    const int count = int(document->Document().Images.size());
+    for (int i = 0; i < count; ++i) {
+        document->SelectImage(i);
+        for (int step = 0; step < int(state.range(0)); ++step) {
+            ApplyInstantCommand(*document->CurrentImage(), TInstantCommand::FlipHorizontal);
+            document->RecordChange(QStringLiteral("Flip Horizontal"));
+        }
+    }
+    Settle();
+    int next = 0;
+    for (auto _ : state) {
+        next = (next + 1) % count;
+        document->SelectImage(next);
+        Settle();
+    }
+    document->SetModified(false);
+}
+BENCHMARK(BM_SelectNextImageWithLongHistory)->Arg(200)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace ormel
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    qputenv("ORMEL_HOME", home.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

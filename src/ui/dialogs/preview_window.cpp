@@ -1,0 +1,43 @@
+#include "dialogs/preview_window.h"
+
+#include "dialogs/preview_picture.h"
+#include "dialogs/strip_colour_bar.h"
+
+#include <QShowEvent>
+
+namespace ormel {
+
+Tfrm_preview::Tfrm_preview(EditorServices& services, QWidget* parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("frm_preview"));
+    setWindowTitle(QStringLiteral("Preview"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    picture_ = new PreviewPicture(services, this);
+    picture_->setObjectName(QStringLiteral("img_preview"));
+    picture_->move(0, 0);
+
+    colourBar_ = new StripColourBar(services, this);
+    colourBar_->setObjectName(QStringLiteral("img_PreviewColor"));
+    colourBar_->move(0, PreviewPicture::kSize + (kClientHeight - PreviewPicture::kSize - StripColourBar::kHeight) / 2);
+}
+
+void Tfrm_preview::ShowPreview(Tfrm_childwin* document, int index) { picture_->setImage(document, index); }
+
+// Spontaneous events come from the window system (the frame minimised or restored) and do not
+// change whether the preview is wanted.
+void Tfrm_preview::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        emit visibilityChanged(true);
+}
+
+void Tfrm_preview::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        emit visibilityChanged(false);
+}
+
+} // namespace ormel

@@ -1,0 +1,107 @@
+#include "document/document_window.h"
+#include "main/main_window.h"
+#include "ui_test_support.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QRandomGenerator>
+
+#include <memory>
+
+using namespace ormel;
+using namespace ormel::test;
+
+// Thousands of random commands, clicks and keys on two open documents: nothing may crash,
+// and (in the sanitizer build) nothing may touch freed or foreign memory or leak.
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomUseNeverBreaksTheEditor()
+    {
+        const QString icons[] = {DataFile("wine-shell32-rgba.ico"), DataFile("python-idle.ico")};
+        for (const QString& icon : icons)
+            REQUIRE_DATA(icon);
+        QTemporaryDir dir;
+        auto dialogs = std::make_unique<FakeDialogs>();
+        FakeDialogs& fake = *dialogs;
+        auto frame = std::make_unique<Tfrm_main>(std::move(dialogs));
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+
+        QRandomGenerator random(20261207);
+        const QStringList excluded{QStringLiteral("act_Exit")};
+        const int steps = qEnvironmentVariableIntValue("ORMEL_MONKEY_STEPS") > 0 ? qEnvironmentVariableIntValue("ORMEL_MONKEY_STEPS") : 2000;
+        for (int step = 0; step < steps; ++step) {
+            // Whatever is asked gets a random answer; saves go to the test's directory.
+            fake.answers = {QMessageBox::StandardButton(
+                QList<int>{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Ok}[random.bounded(4)])};
+            fake.saveAnswer = dir.filePath(QStringLiteral("m%1").arg(random.bounded(5)));
+            fake.openAnswer = {icons[random.bounded(2)]};
+            fake.messages.clear();
+            fake.questions.clear();
+
+            if (frame->Documents().size() < 2 || random.bounded(40) == 0)
+                frame->OpenFiles({icons[random.bounded(2)]});
+
+            switch (random.bounded(4)) {
+            case 0: { // a command from the menus
+                QList<QAction*> actions;
+                for (QAction* action : frame->findChildren<QAction*>())
+                    if (action->isEnabled() && action->objectName().startsWith(QLatin1String("act_")) &&
+                        !excluded.contains(action->objectName()) && !action->menu())
+                        actions.append(action);
+                if (!actions.isEmpty())
+                    actions[random.bounded(int(actions.size()))]->trigger();
+                break;
+            }
+            case 1: { // a click or a drag somewhere in the active document window
+                Tfrm_childwin* document = frame->ActiveDocument();
+                if (document == nullptr)
+                    break;
+                QList<QWidget*> widgets = document->findChildren<QWidget*>();
+                widgets.append(document);
+                QWidget* target = widgets[random.bounded(int(widgets.size()))];
+                if (!target->isVisible())
+                    break;
+                const QPoint at(random.bounded(std::max(1, target->width())), random.bounded(std::max(1, target->height())));
+                if (random.bounded(2) == 0) {
+                    QTest::mouseClick(target, Qt::LeftButton, {}, at);
+                } else {
+                    QTest::mousePress(target, Qt::LeftButton, {}, at);
+                    QTest::mouseMove(target, at + QPoint(random.bounded(40) - 20, random.bounded(40) - 20));
+                    QTest::mouseRelease(target, Qt::LeftButton, {}, at);
+                }
+                break;
+            }
+            case 2: { // a key on the active document
+                if (Tfrm_childwin* document = frame->ActiveDocument())
+                    QTest::keyClick(document, random.bounded(2) ? Qt::Key_Left : Qt::Key_Right);
+                break;
+            }
+            case 3: { // another window becomes active, or one is resized
+                const QList<QMdiSubWindow*> subs = frame->MdiArea().subWindowList();
+                if (subs.isEmpty())
+                    break;
+                QMdiSubWindow* sub = subs[random.bounded(int(subs.size()))];
+                if (random.bounded(3) == 0)
+                    sub->resize(200 + random.bounded(900), 200 + random.bounded(700));
+                else
+                    frame->MdiArea().setActiveSubWindow(sub);
+                break;
+            }
+            }
+            if (step % 50 == 0)
+                QTest::qWait(1); // let timers (strip gliding, deferred messages) run
+        }
+        // Every document's changes are given up, and the editor quits.
+        fake.answers.clear();
+        for (int i = 0; i < 20; ++i)
+            fake.answers.append(QMessageBox::No);
+        QVERIFY(frame->close());
+    }
+};
+
+ORMEL_UI_TEST_MAIN(MonkeyTest)
+#include "monkey_test.moc"

@@ -1,0 +1,122 @@
+#include "dialogs/preview_window.h"
+#include "dialogs/strip_colour_bar.h"
+#include "document/document_window.h"
+#include "main/editor_services.h"
+#include "settings/app_directories.h"
+#include "ui_test_support.h"
+
+#include <QSignalSpy>
+
+#include <memory>
+
+using namespace ormel;
+using namespace ormel::test;
+
+namespace {
+
+// A 16 x 16 opaque red image whose top-left pixel is fully transparent.
+TIconImage RedWithHole()
+{
+    TIconImage image;
+    NewIconImage(image, 16, 16, -1, Depth32);
+    image.Bitmap.fill(0, 0, 255);
+    image.Mask.fill(0, 0, 0);
+    image.Mask.pixel(0, 0)[0] = 255;
+    return image;
+}
+
+} // namespace
+
+class PreviewWindowTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs* dialogs_ = nullptr;
+    std::unique_ptr<EditorServices> services_;
+
+    QImage picture(Tfrm_preview& preview)
+    {
+        return preview.findChild<QWidget*>(QStringLiteral("img_preview"))->grab().toImage();
+    }
+
+private slots:
+    void init()
+    {
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        services_ = std::make_unique<EditorServices>(
+            std::move(dialogs), LocateAppDirectories(QCoreApplication::applicationDirPath().toStdString()));
+    }
+    void cleanup() { services_.reset(); }
+
+    // The image sits at its real size in the middle, over the strip colour where transparent;
+    // once its document is gone the picture is plain white.
+    void drawsTheImageCentredAndSurvivesItsDocument()
+    {
+        Tfrm_preview preview(*services_);
+        QSignalSpy visibility(&preview, &Tfrm_preview::visibilityChanged);
+        preview.show();
+        QCOMPARE(preview.windowTitle(), QStringLiteral("Preview"));
+
+        TIconDocument document;
+        document.AddImage(RedWithHole());
+        auto* window = new Tfrm_childwin(std::move(document), *services_);
+        preview.ShowPreview(window, 0);
+        // Composed colours: (c x (255 - t) + background x t) div 256.
+        const QColor red(254, 0, 0);
+        QImage shown = picture(preview);
+        QCOMPARE(shown.pixelColor(120, 120), QColor(254, 254, 254));
+        QCOMPARE(shown.pixelColor(121, 120), red);
+        QCOMPARE(shown.pixelColor(135, 135), red);
+        QCOMPARE(shown.pixelColor(136, 135), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(119, 119), QColor(Qt::white));
+
+        services_->setStripBackColor(MakeColor(0, 0, 0));
+        shown = picture(preview);
+        QCOMPARE(shown.pixelColor(120, 120), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(119, 120), QColor(Qt::white));
+
+        preview.ShowPreview(window, 1);
+        QCOMPARE(picture(preview).pixelColor(121, 120), QColor(Qt::white));
+        preview.ShowPreview(window, 0);
+        delete window;
+        shown = picture(preview);
+        QCOMPARE(shown.pixelColor(121, 120), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(120, 120), QColor(Qt::white));
+
+        preview.hide();
+        QCOMPARE(visibility.size(), 2);
+        QCOMPARE(visibility[0][0].toBool(), true);
+        QCOMPARE(visibility[1][0].toBool(), false);
+    }
+
+    void colourBarPicksByPosition()
+    {
+        struct Case {
+            int x;
+            QColor dialogAnswer; // invalid: the colour dialog is cancelled
+            TColor expected;
+        };
+        const TColor start = MakeColor(1, 2, 3);
+        const Case cases[] = {
+            {0, {}, MakeColor(255, 255, 255)}, {16, {}, MakeColor(212, 208, 200)}, {47, {}, MakeColor(128, 128, 128)},
+            {48, {}, MakeColor(0, 0, 0)},      {70, {}, MakeColor(0, 0, 255)},     {95, {}, MakeColor(0, 128, 128)},
+            {111, {}, MakeColor(58, 110, 165)}, {112, QColor(10, 20, 30), MakeColor(10, 20, 30)},
+            {127, {}, start},                   {128, QColor(10, 20, 30), start},
+        };
+        Tfrm_preview preview(*services_);
+        auto* bar = preview.findChild<StripColourBar*>(QStringLiteral("img_PreviewColor"));
+        QVERIFY(bar != nullptr);
+        for (const Case& c : cases) {
+            services_->setStripBackColor(start);
+            dialogs_->colourAnswer = c.dialogAnswer;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(c.x, 5));
+            QCOMPARE(services_->stripBackColor(), c.expected);
+        }
+        services_->setStripBackColor(MakeColor(0, 0, 0));
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(services_->stripBackColor(), MakeColor(0, 0, 255));
+    }
+};
+
+ORMEL_UI_TEST_MAIN(PreviewWindowTest)
+#include "preview_window_test.moc"
