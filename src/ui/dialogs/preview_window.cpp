@@ -1,5 +1,8 @@
 #include "dialogs/preview_window.h"
 
+#include "main/editor_services.h"
+#include "main/window_placement_keeper.h"
+
 #include "dialogs/preview_picture.h"
 #include "dialogs/strip_colour_bar.h"
 
@@ -10,6 +13,7 @@ namespace ormel {
 Tfrm_preview::Tfrm_preview(EditorServices& services, QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("frm_preview"));
+    new PlacementKeeper(*this, services.positionFile(), true, false);
     setWindowTitle(QStringLiteral("Preview"));
     setFixedSize(kClientWidth, kClientHeight);
 

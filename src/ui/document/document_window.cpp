@@ -1,5 +1,8 @@
 #include "document/document_window.h"
 
+#include "dialogs/add_new_image_dialog.h"
+#include "dialogs/delete_image_dialog.h"
+#include "dialogs/strip_colour_bar.h"
 #include "document/canvas_view.h"
 #include "document/file_path.h"
 #include "document/image_strip.h"
@@ -43,14 +46,25 @@ Tfrm_childwin::Tfrm_childwin(TIconDocument document, EditorServices& services, Q
     stripPanel_ = new StripPanel(strip_);
 
     auto* grid = MakeButton("btn_Grid", tr("Grid"));
+    auto* colourBar = new StripColourBar(services_);
+    colourBar->setObjectName(QStringLiteral("img_StripColor"));
+    colourBar->setAccessibleName(tr("Strip background colour"));
+    colourBar->setPicksWhileDragging(true);
     auto* preview = MakeButton("btn_Preview", tr("Preview"));
+    auto* add = MakeButton("btn_AddImage", tr("Add Image"));
+    auto* remove = MakeButton("btn_DeleteImage", tr("Delete Image"));
     connect(grid, &QPushButton::clicked, this, &Tfrm_childwin::ToggleGrid);
     connect(preview, &QPushButton::clicked, &services_, &EditorServices::previewToggleRequested);
+    connect(add, &QPushButton::clicked, this, &Tfrm_childwin::AddImageCommand);
+    connect(remove, &QPushButton::clicked, this, &Tfrm_childwin::DeleteImageCommand);
     buttons_ = new QHBoxLayout;
     buttons_->setContentsMargins(4, 2, 4, 2);
     buttons_->addWidget(grid);
+    buttons_->addWidget(colourBar, 0, Qt::AlignVCenter);
     buttons_->addStretch(1);
     buttons_->addWidget(preview);
+    buttons_->addWidget(add);
+    buttons_->addWidget(remove);
 
     canvas_ = new CanvasView;
     canvas_->setObjectName(QStringLiteral("img_canvas"));
@@ -176,6 +190,60 @@ void Tfrm_childwin::ToggleGrid()
     }
     showGrid_ = !showGrid_;
     canvas_->setShowGrid(showGrid_);
+}
+
+void Tfrm_childwin::AddImageCommand()
+{
+    Tfrm_add_new_image* dialog = services_.addImageDialog();
+    if (dialog == nullptr)
+        return;
+    dialog->Prepare(&document_.Images, document_.CurrentIndex);
+    if (services_.dialogs().runDialog(*dialog) != QDialog::Accepted)
+        return;
+    TIconImage record = dialog->TakeNewImage();
+    for (std::size_t i = 0; i < document_.Images.size(); ++i) {
+        const TIconImage& existing = document_.Images[i];
+        if (existing.Width != record.Width || existing.Height != record.Height || existing.ColorDepth != record.ColorDepth)
+            continue;
+        const QString question = QStringLiteral("The image format \"%1x%2 : %3bits\" is alreay exists in this icon. "
+                                                "Switch to this format?")
+                                     .arg(record.Width)
+                                     .arg(record.Height)
+                                     .arg(DepthToBits(record.ColorDepth));
+        if (services_.dialogs().ask(this, QStringLiteral("Add a new image format"), question,
+                                    QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
+            SelectImage(int(i));
+        return;
+    }
+    AddImage(std::move(record));
+    SetModified(true);
+}
+
+void Tfrm_childwin::DeleteImageCommand()
+{
+    TIconImage* image = document_.CurrentImage();
+    Tfrm_DeleIconImage* dialog = services_.deleteImageDialog();
+    if (image == nullptr || dialog == nullptr)
+        return;
+    if (document_.Images.size() < 2) {
+        services_.dialogs().showMessage(this, QStringLiteral("Error"), QStringLiteral("At least one icon image should be reserved."));
+        return;
+    }
+    dialog->Prepare(*image);
+    if (services_.dialogs().runDialog(*dialog) != QDialog::Accepted)
+        return;
+    // The image is removed only once the recycle bin holds it, so nothing is lost.
+    if (services_.history().RecycleImage(*image) != 0) {
+        services_.dialogs().showMessage(this, QStringLiteral("Error"),
+                                        tr("The image could not be moved to the recycle bin, so it was not deleted."));
+        return;
+    }
+    emit services_.recycleBinChanged();
+    document_.DeleteImage();
+    stripPanel_->setStripLeft(0);
+    RefreshCurrentImage();
+    document_.Modified = false; // DeleteImage marked the data; the caption follows here
+    SetModified(true);
 }
 
 void Tfrm_childwin::checkCanvasFits()

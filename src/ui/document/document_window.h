@@ -54,6 +54,10 @@ public:
     void RecordChange(const QString& caption);
     void SetModified(bool modified);
 
+    // The add-image button: a new format, or the existing one of that format selected.
+    void AddImageCommand();
+    // The delete-image button: the current image moves to the recycle bin.
+    void DeleteImageCommand();
     // The grid button: toggles the grid, refused below 3 canvas pixels per image pixel.
     void ToggleGrid();
 

@@ -1,5 +1,8 @@
 #include "main/edit_commands.h"
 
+#include "history/history_window.h"
+#include "main/floating_windows.h"
+
 #include "document/document_window.h"
 #include "main/command_action.h"
 #include "main/dialog_service.h"
@@ -52,28 +55,9 @@ void EditCommands::updateUndoRedo()
     redo_->setEnabled(history.CanRedo());
 }
 
-void EditCommands::undo()
-{
-    Tfrm_childwin* document = frame_.ActiveDocument();
-    if (document == nullptr)
-        return;
-    if (frame_.Services().history().Undo(document->CurrentImage()).Moved()) {
-        document->RefreshCurrentImage();
-        document->SetModified(true);
-    }
-    emit frame_.Services().historyChanged();
-}
+// The history window moves, restores the image and says why when a step cannot be read.
+void EditCommands::undo() { frame_.Floating().History().Undo(); }
 
-void EditCommands::redo()
-{
-    Tfrm_childwin* document = frame_.ActiveDocument();
-    if (document == nullptr)
-        return;
-    if (frame_.Services().history().Redo(document->CurrentImage()).Moved()) {
-        document->RefreshCurrentImage();
-        document->SetModified(true);
-    }
-    emit frame_.Services().historyChanged();
-}
+void EditCommands::redo() { frame_.Floating().History().Redo(); }
 
 } // namespace ormel

@@ -14,6 +14,8 @@
 namespace ormel {
 
 class DialogService;
+class Tfrm_add_new_image;
+class Tfrm_DeleIconImage;
 class Tfrm_childwin;
 class ToolDispatcher;
 
@@ -51,6 +53,15 @@ public:
     ToolDispatcher* toolDispatcher() const { return toolDispatcher_; }
     void setToolDispatcher(ToolDispatcher* dispatcher) { toolDispatcher_ = dispatcher; }
 
+    // The add-image and delete-image dialogs, one each for the whole run; the frame makes them.
+    void setFormatDialogs(Tfrm_add_new_image* addImage, Tfrm_DeleIconImage* deleteImage)
+    {
+        addImage_ = addImage;
+        deleteImage_ = deleteImage;
+    }
+    Tfrm_add_new_image* addImageDialog() const { return addImage_; }
+    Tfrm_DeleIconImage* deleteImageDialog() const { return deleteImage_; }
+
     // Records a step of the document's image and announces it. Returns AddStep's result.
     int addStep(Tfrm_childwin& document, TIconImage& image, const QString& caption);
     void addRecentFile(const QString& path);
@@ -79,6 +90,8 @@ private:
     TColor stripBackColor_;
     std::function<Tfrm_childwin*()> activeDocument_;
     ToolDispatcher* toolDispatcher_ = nullptr;
+    Tfrm_add_new_image* addImage_ = nullptr;
+    Tfrm_DeleIconImage* deleteImage_ = nullptr;
 };
 
 } // namespace ormel

@@ -9,6 +9,7 @@
 #include "main/editor_services.h"
 #include "main/effect_commands.h"
 #include "main/file_commands.h"
+#include "main/floating_windows.h"
 #include "main/help_commands.h"
 #include "main/view_commands.h"
 #include "main/window_commands.h"
@@ -87,6 +88,7 @@ Tfrm_main::Tfrm_main(std::unique_ptr<DialogService> dialogs, QWidget* parent)
     creatorCommands_ = std::make_unique<CreatorCommands>(*this, menuBar()->addMenu(tr("Icon C&reators")));
     windowCommands_ = std::make_unique<WindowCommands>(*this, menuBar()->addMenu(tr("&Window")));
     helpCommands_ = std::make_unique<HelpCommands>(*this, menuBar()->addMenu(tr("&Help")));
+    floating_ = new FloatingWindows(*this, *viewCommands_);
 
     fileCommands_->addToToolBar(*toolBar);
     editCommands_->addToToolBar(*toolBar);
@@ -106,6 +108,8 @@ Tfrm_main::~Tfrm_main()
 {
     delete mdiArea_;
     mdiArea_ = nullptr;
+    // The floating windows and dialogs hold the services; they go before them.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 Tfrm_childwin* Tfrm_main::ActiveDocument() const
@@ -228,6 +232,15 @@ void Tfrm_main::closeEvent(QCloseEvent* event)
     }
     emit services_->aboutToQuit();
     event->accept();
+}
+
+void Tfrm_main::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    floating_->placeAndShow();
 }
 
 void Tfrm_main::dragEnterEvent(QDragEnterEvent* event)

@@ -19,6 +19,7 @@ class EditCommands;
 class EditorServices;
 class EffectCommands;
 class FileCommands;
+class FloatingWindows;
 class HelpCommands;
 class Tfrm_childwin;
 class ViewCommands;
@@ -36,6 +37,7 @@ public:
     ~Tfrm_main() override;
 
     EditorServices& Services() const { return *services_; }
+    FloatingWindows& Floating() const { return *floating_; }
     QMdiArea& MdiArea() const { return *mdiArea_; }
 
     // The document window of the current subwindow, or null.
@@ -62,6 +64,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -79,6 +82,8 @@ private:
     std::unique_ptr<CreatorCommands> creatorCommands_;
     std::unique_ptr<WindowCommands> windowCommands_;
     std::unique_ptr<HelpCommands> helpCommands_;
+    FloatingWindows* floating_;
+    bool shownOnce_ = false;
 };
 
 } // namespace ormel

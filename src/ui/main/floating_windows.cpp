@@ -1,0 +1,67 @@
+#include "main/floating_windows.h"
+
+#include "dialogs/add_new_image_dialog.h"
+#include "dialogs/delete_image_dialog.h"
+#include "dialogs/preview_window.h"
+#include "document/document_window.h"
+#include "history/history_window.h"
+#include "main/editor_services.h"
+#include "main/main_window.h"
+#include "main/view_commands.h"
+#include "main/window_placement_keeper.h"
+#include "settings/window_placement.h"
+
+namespace ormel {
+
+namespace {
+
+// The colour panel's size until it exists: the history window goes below where it will be.
+constexpr TPanelSize kColourPanelSize{219, 330};
+
+TRect ToTRect(const QRect& r) { return TRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+
+} // namespace
+
+FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject(&frame), frame_(frame)
+{
+    EditorServices& services = frame.Services();
+    history_ = new Tfrm_history(services, &frame);
+    preview_ = new Tfrm_preview(services, &frame);
+    addImage_ = new Tfrm_add_new_image(services, &frame);
+    deleteImage_ = new Tfrm_DeleIconImage(&frame);
+    services.setFormatDialogs(addImage_, deleteImage_);
+
+    view.attach(view.historyAction(), history_);
+    view.attach(view.previewAction(), preview_);
+    // The preview follows the current image of the active document.
+    connect(&services, &EditorServices::currentImageChanged, preview_, [this](Tfrm_childwin* document) {
+        if (document != nullptr)
+            preview_->ShowPreview(document, document->CurrentIndex());
+    });
+    connect(&services, &EditorServices::aboutToQuit, this, &FloatingWindows::storeShowing);
+}
+
+void FloatingWindows::placeAndShow()
+{
+    const std::string file = frame_.Services().positionFile();
+    TPanelSizes sizes;
+    sizes.ColourPanel = kColourPanelSize;
+    sizes.History = {history_->width(), history_->height()};
+    sizes.Preview = {preview_->width(), preview_->height()};
+    const TPanelRects places = PlacePanelsRoundFrame(ToTRect(frame_.frameGeometry()), sizes);
+    if (!HasStoredPosition(file, history_->objectName().toStdString()))
+        history_->move(places.History.Left, places.History.Top);
+    if (!HasStoredPosition(file, preview_->objectName().toStdString()))
+        preview_->move(places.Preview.Left, places.Preview.Top);
+    history_->setVisible(ReadShowingState(file, history_->objectName().toStdString(), true));
+    preview_->setVisible(ReadShowingState(file, preview_->objectName().toStdString(), false));
+}
+
+void FloatingWindows::storeShowing() const
+{
+    const std::string file = frame_.Services().positionFile();
+    WriteShowingState(file, history_->objectName().toStdString(), history_->isVisible());
+    WriteShowingState(file, preview_->objectName().toStdString(), preview_->isVisible());
+}
+
+} // namespace ormel
