@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace ormel {
@@ -72,7 +71,7 @@ TEST(CartoonSettingsTest, MissingOrShortFileIsRefusedWithTheMessage)
 
 TEST(CartoonSettingsTest, ShippedFileAndControlRanges)
 {
-    const std::string data = (std::filesystem::path(__FILE__).parent_path() / "../../../data").string();
+    const std::string data = ORMEL_DATA_DIR;
     CartoonSettings s;
     std::string error;
     ASSERT_EQ(LoadCartoonSettings(data, s, error), 0) << error;
