@@ -12,7 +12,7 @@ shopt -s inherit_errexit
 
 build=${1:-/work/main/build}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-fixtures=${ORMEL_FIXTURES:-$here/../../shared/fixtures}
+fixtures=${ORMEL_FIXTURES:-$here/../tests/data}
 reps=${REPS:-10}
 copies=25
 python=/usr/bin/python3

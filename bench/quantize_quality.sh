@@ -17,7 +17,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build}
 tool=$build/bench/quantize_tool
-fixtures=${ORMEL_FIXTURES:-$here/../../shared/fixtures}
+fixtures=${ORMEL_FIXTURES:-$here/../tests/data}
 python=/usr/bin/python3
 
 [[ -x $tool ]] || { echo "no $tool: build the quantize_tool target first" >&2; exit 1; }

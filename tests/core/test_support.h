@@ -3,6 +3,8 @@
 #include "files/file_access.h"
 #include "files/icon_image.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -11,7 +13,16 @@
 
 namespace ormel::test {
 
-inline std::string FixturePath(const std::string& name) { return std::string(ORMEL_FIXTURES_DIR) + "/" + name; }
+// The path of a file in tests/data. A missing file fails the calling test with its path, so the
+// test's own checks then fail on an empty read rather than on a confusing difference.
+inline std::string FixturePath(const std::string& name)
+{
+    const std::string path = std::string(ORMEL_FIXTURES_DIR) + "/" + name;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        ADD_FAILURE() << "missing test data file " << path;
+    return path;
+}
 
 // A fresh directory under the system's temp directory, removed with the object.
 class TempDir {

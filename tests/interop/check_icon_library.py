@@ -11,6 +11,8 @@ import subprocess
 import sys
 import tempfile
 
+from test_data import listed_files
+
 
 def decoded(dump, path, workdir):
     """(width, height, bits, rgba bytes) of every image, as our ICO reader decodes it."""
@@ -25,7 +27,7 @@ def decoded(dump, path, workdir):
 
 def main():
     dump, cli, fixtures = sys.argv[1:4]
-    inputs = sorted(os.path.join(fixtures, n) for n in os.listdir(fixtures) if n.endswith(".ico"))
+    inputs = listed_files(fixtures, lambda n: n.endswith(".ico"))
     inputs.append(inputs[0])
     stem = lambda p: os.path.splitext(os.path.basename(p))[0]
     names = [stem(p) for p in inputs[:-1]] + [stem(inputs[0]) + "(1)"]

@@ -14,6 +14,8 @@ import tempfile
 
 from PIL import IcoImagePlugin
 
+from test_data import listed_files
+
 
 def directory_offsets(path):
     with open(path, "rb") as f:
@@ -68,10 +70,8 @@ def main():
     dump, cli, fixtures = sys.argv[1:4]
     failures = []
     checked = 0
-    for name in sorted(os.listdir(fixtures)):
-        if not name.endswith(".ico"):
-            continue
-        path = os.path.join(fixtures, name)
+    for path in listed_files(fixtures, lambda n: n.endswith(".ico")):
+        name = os.path.basename(path)
         with tempfile.TemporaryDirectory() as work:
             ours = our_images(dump, path, work)
             theirs = pillow_images(path)

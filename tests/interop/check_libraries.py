@@ -11,6 +11,8 @@ import subprocess
 import sys
 import tempfile
 
+from test_data import listed_files
+
 
 def facts(fixtures):
     """{file: (groups, images)} from FACTS.txt."""
@@ -46,12 +48,11 @@ def group_names(path):
 
 def main():
     dump_icon, cli, fixtures = sys.argv[1:4]
+    paths = listed_files(fixtures, lambda n: n.startswith("pe32"))
     expected = facts(fixtures)
     failures, checked = [], 0
-    for name in sorted(os.listdir(fixtures)):
-        if not name.startswith("pe32"):
-            continue
-        path = os.path.join(fixtures, name)
+    for path in paths:
+        name = os.path.basename(path)
         listing = subprocess.run([cli, "info", path], check=True, capture_output=True, text=True).stdout
         entries = [line for line in listing.splitlines()[1:] if line.strip()]
         images = sum(len(line.split(":", 1)[1].split(",")) for line in entries)

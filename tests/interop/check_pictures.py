@@ -15,6 +15,8 @@ import tempfile
 
 from PIL import Image
 
+from test_data import listed_files
+
 
 def composed(rgba):
     out = bytearray()
@@ -32,10 +34,8 @@ def psnr(a, b):
 def main():
     dump, cli, fixtures = sys.argv[1:4]
     failures, checked = [], 0
-    for name in sorted(os.listdir(fixtures)):
-        if not name.endswith(".ico"):
-            continue
-        path = os.path.join(fixtures, name)
+    for path in listed_files(fixtures, lambda n: n.endswith(".ico")):
+        name = os.path.basename(path)
         with tempfile.TemporaryDirectory() as work:
             listing = subprocess.run([dump, path, work], check=True, capture_output=True, text=True).stdout
             for line in listing.splitlines():

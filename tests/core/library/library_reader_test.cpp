@@ -79,6 +79,8 @@ TEST(LibraryReader, ExecutablesListTheirGroupsAndImages)
     Library pe32, pe32plus;
     ReadIconResources(pe32.library, FixturePath("pe32-hh.exe"));
     ReadIconResources(pe32plus.library, FixturePath("pe32plus-hh.exe"));
+    ASSERT_EQ(pe32.library.Groups.size(), 1u);
+    ASSERT_EQ(pe32plus.library.Groups.size(), 1u);
     const TIconFormat& large = pe32.library.Groups[0].Formats[0];
     EXPECT_EQ(std::tuple(large.Width, large.Height, large.BitCount), std::tuple(256, 256, 32));
     for (std::size_t j = 0; j < 10; ++j)
