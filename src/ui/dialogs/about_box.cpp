@@ -1,5 +1,7 @@
 #include "dialogs/about_box.h"
 
+#include "build_info.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -17,9 +19,9 @@ Tfrm_about::Tfrm_about(QWidget* parent) : QDialog(parent)
     auto* icon = new QLabel;
     icon->setObjectName(QStringLiteral("img_about"));
     icon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
-    auto* title = new QLabel(QStringLiteral("<b>Ormel</b> %1").arg(QApplication::applicationVersion()));
+    auto* title = new QLabel(QStringLiteral("<b>Ormel</b> %1").arg(QString::fromUtf8(kOrmelVersion)));
     title->setObjectName(QStringLiteral("lab_version"));
-    auto* build = new QLabel(tr("Built %1 with Qt %2").arg(QStringLiteral(__DATE__), QString::fromLatin1(qVersion())));
+    auto* build = new QLabel(tr("Built %1 with Qt %2").arg(QString::fromUtf8(kOrmelBuildDate), QString::fromLatin1(qVersion())));
     build->setObjectName(QStringLiteral("lab_build"));
     auto* text = new QLabel(tr("An icon editor: open, draw and save icons of every size and colour depth."));
     text->setWordWrap(true);

@@ -41,6 +41,14 @@ FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject
     connect(&services, &EditorServices::aboutToQuit, this, &FloatingWindows::storeShowing);
 }
 
+FloatingWindows::~FloatingWindows()
+{
+    delete history_;
+    delete preview_;
+    delete addImage_;
+    delete deleteImage_;
+}
+
 void FloatingWindows::placeAndShow()
 {
     const std::string file = frame_.Services().positionFile();

@@ -20,6 +20,8 @@ class FloatingWindows : public QObject {
 
 public:
     FloatingWindows(Tfrm_main& frame, ViewCommands& view);
+    // Closes and deletes the windows.
+    ~FloatingWindows() override;
 
     Tfrm_history& History() const { return *history_; }
     Tfrm_preview& Preview() const { return *preview_; }

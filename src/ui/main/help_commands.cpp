@@ -1,5 +1,6 @@
 #include "main/help_commands.h"
 
+#include "build_info.h"
 #include "dialogs/about_box.h"
 #include "main/command_action.h"
 #include "main/dialog_service.h"
@@ -35,7 +36,9 @@ void HelpCommands::about()
 
 void HelpCommands::homePage()
 {
-    openHelp();
+    const QString page = QString::fromUtf8(kOrmelHomePage);
+    if (page.isEmpty() || !frame_.Services().dialogs().openUrl(QUrl(page)))
+        openHelp();
 }
 
 } // namespace ormel

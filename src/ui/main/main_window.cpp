@@ -108,8 +108,9 @@ Tfrm_main::~Tfrm_main()
 {
     delete mdiArea_;
     mdiArea_ = nullptr;
-    // The floating windows and dialogs hold the services; they go before them.
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    // The floating windows and dialogs hold the services and the menus' commands watch them;
+    // they go before both.
+    delete floating_;
 }
 
 Tfrm_childwin* Tfrm_main::ActiveDocument() const
