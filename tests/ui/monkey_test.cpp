@@ -20,10 +20,14 @@ class MonkeyTest : public QObject {
 private slots:
     void randomUseNeverBreaksTheEditor()
     {
-        const QString icons[] = {DataFile("wine-shell32-rgba.ico"), DataFile("python-idle.ico")};
-        for (const QString& icon : icons)
-            REQUIRE_DATA(icon);
+        // The monkey saves: it works on copies, never on the test data.
         QTemporaryDir dir;
+        const QString icons[] = {dir.filePath(QStringLiteral("a.ico")), dir.filePath(QStringLiteral("b.ico"))};
+        const char* sources[] = {"wine-shell32-rgba.ico", "python-idle.ico"};
+        for (int i = 0; i < 2; ++i) {
+            REQUIRE_DATA(DataFile(sources[i]));
+            QVERIFY(QFile::copy(DataFile(sources[i]), icons[i]));
+        }
         auto dialogs = std::make_unique<FakeDialogs>();
         FakeDialogs& fake = *dialogs;
         auto frame = std::make_unique<Tfrm_main>(std::move(dialogs));
