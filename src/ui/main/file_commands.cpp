@@ -1,5 +1,7 @@
 #include "main/file_commands.h"
 
+#include "dialogs/add_new_image_dialog.h"
+#include "dialogs/icon_property_dialog.h"
 #include "document/document_window.h"
 #include "document/file_path.h"
 #include "files/file_access.h"
@@ -30,11 +32,14 @@ constexpr SaveFilter kSaveFilters[] = {
 
 FileCommands::FileCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), frame_(frame)
 {
+    new_ = AddCommand(menu, "act_New", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Create a new icon"),
+                      QStringLiteral("document-new"));
     open_ = AddCommand(menu, "act_Open", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), tr("Open icons or an icon library"), QStringLiteral("document-open"));
     reopen_ = menu->addMenu(tr("Reopen"));
     reopen_->setObjectName(QStringLiteral("mnu_Reopen"));
     save_ = AddCommand(menu, "act_Save", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), tr("Save the icon"), QStringLiteral("document-save"));
     saveAs_ = AddCommand(menu, "act_SaveAs", tr("Save &As..."), {}, tr("Save the icon, or its current image as a picture"));
+    properties_ = AddCommand(menu, "act_IconProperties", tr("Icon Properties"), {}, tr("The icon's file and formats"));
     menu->addSeparator();
     QAction* toLibrary = AddCommand(menu, "act_FileSaveToLibrary", tr("Save to Icon library"));
     toLibrary->setEnabled(false); // the icon library window is not part of this version
@@ -42,7 +47,10 @@ FileCommands::FileCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), fra
     close_ = AddCommand(menu, "act_Close", tr("&Close"), {}, tr("Close the icon"));
     QAction* exit = AddCommand(menu, "act_Exit", tr("E&xit"), {}, tr("Quit Ormel"));
 
+    connect(new_, &QAction::triggered, this,
+            [this] { NewDocument(QStringLiteral("Icon%1").arg(frame_.Documents().size() + 1)); });
     connect(open_, &QAction::triggered, this, &FileCommands::open);
+    connect(properties_, &QAction::triggered, this, &FileCommands::properties);
     connect(save_, &QAction::triggered, this, &FileCommands::save);
     connect(saveAs_, &QAction::triggered, this, &FileCommands::saveAs);
     connect(close_, &QAction::triggered, this, [this] { frame_.MdiArea().closeActiveSubWindow(); });
@@ -87,6 +95,29 @@ void FileCommands::open()
     frame_.OpenFiles(frame_.Services().dialogs().askOpenFiles(
         &frame_, QStringLiteral("Open Icons"),
         QStringLiteral("Icons(*.ico);;Icon Library(*.exe *.dll *.icl *.cpl *.ocx)")));
+}
+
+void FileCommands::NewDocument(const QString& name)
+{
+    Tfrm_add_new_image* dialog = frame_.Services().addImageDialog();
+    if (dialog == nullptr)
+        return;
+    dialog->Prepare(nullptr, -1);
+    dialog->Propose(48, 48, Depth32);
+    if (frame_.Services().dialogs().runDialog(*dialog) != QDialog::Accepted)
+        return;
+    TIconDocument document;
+    document.FileName = ToNativePath(name);
+    document.AddImage(dialog->TakeNewImage());
+    frame_.AddDocumentWindow(std::move(document));
+}
+
+void FileCommands::properties()
+{
+    if (Tfrm_childwin* document = frame_.ActiveDocument()) {
+        Tfrm_IconProperty dialog(document->Document(), &frame_);
+        frame_.Services().dialogs().runDialog(dialog);
+    }
 }
 
 void FileCommands::save()

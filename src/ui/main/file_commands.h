@@ -20,10 +20,14 @@ public:
 
     // The proposed name of Save As: the file name without its extension, when it has one.
     static QString ProposedSaveName(const QString& fileName);
+    // Asks for the first image's format (48 x 48, 32 bits proposed) and opens a new document
+    // of that name, not modified.
+    void NewDocument(const QString& name);
 
 private:
     void open();
     void save();
+    void properties();
     void saveAs();
     void rebuildReopenMenu();
     void updateEnabled();

@@ -106,8 +106,10 @@ Tfrm_main::Tfrm_main(std::unique_ptr<DialogService> dialogs, QWidget* parent)
 // The windows go first: they tell the services (history, recent files) about their end.
 Tfrm_main::~Tfrm_main()
 {
-    delete mdiArea_;
+    // From here on there is no active document, also for the documents' own last words.
+    QMdiArea* area = mdiArea_;
     mdiArea_ = nullptr;
+    delete area;
     // The floating windows and dialogs hold the services and the menus' commands watch them;
     // they go before both.
     delete floating_;
