@@ -42,7 +42,8 @@ QLabel* NewValue(const QString& text, const QString& name)
 {
     auto* label = new QLabel(text);
     label->setObjectName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus); // the keyboard reaches the values to select and copy them
     return label;
 }
 

@@ -175,6 +175,7 @@ void Tfrm_childwin::updateCaption()
     if (document_.Modified)
         caption += QStringLiteral(" *");
     setWindowTitle(caption);
+    setAccessibleName(caption);
 }
 
 void Tfrm_childwin::ToggleGrid()

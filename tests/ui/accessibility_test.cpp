@@ -1,0 +1,84 @@
+#include "dialogs/about_box.h"
+#include "dialogs/add_new_image_dialog.h"
+#include "dialogs/delete_image_dialog.h"
+#include "dialogs/icon_property_dialog.h"
+#include "dialogs/preview_window.h"
+#include "document/document_window.h"
+#include "history/history_window.h"
+#include "main/floating_windows.h"
+#include "main/main_window.h"
+#include "ui_test_support.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QMdiArea>
+#include <QScrollBar>
+
+#include <memory>
+
+using namespace ormel;
+using namespace ormel::test;
+
+// Screen readers and desktop automation find every control by its accessible name, and the
+// keyboard reaches every control of every dialog.
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+    // The interactive widgets of a window without an accessible name, or (in dialogs) out of
+    // the keyboard's reach.
+    static QStringList Unreachable(QWidget& window, bool dialog)
+    {
+        QStringList faults;
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            const bool interactive = widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(widget);
+            // A spin box's own line edit is announced as the spin box.
+            const bool part = qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr;
+            if (!interactive || part || !widget->isVisibleTo(&window) || qobject_cast<QScrollBar*>(widget))
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+            const QString name = face != nullptr ? face->text(QAccessible::Name) : QString();
+            const QString id = QStringLiteral("%1/%2 (%3)").arg(window.objectName(), widget->objectName(),
+                                                               QLatin1String(widget->metaObject()->className()));
+            if (name.trimmed().isEmpty())
+                faults.append(id + QStringLiteral(" has no name"));
+            if (dialog && !(widget->focusPolicy() & Qt::TabFocus))
+                faults.append(id + QStringLiteral(" is out of the keyboard's reach"));
+        }
+        return faults;
+    }
+
+private slots:
+    void everyControlHasANameAndDialogsAreKeyboardReachable()
+    {
+        auto frame = std::make_unique<Tfrm_main>(std::make_unique<FakeDialogs>());
+        frame->show();
+        QTemporaryDir dir;
+        const QString icon = dir.filePath(QStringLiteral("a.ico"));
+        REQUIRE_DATA(DataFile("python-idle.ico"));
+        QVERIFY(QFile::copy(DataFile("python-idle.ico"), icon));
+        frame->OpenFiles({icon});
+        Tfrm_childwin* document = frame->ActiveDocument();
+        QVERIFY(document != nullptr);
+
+        QStringList faults = Unreachable(*frame, false);
+        FloatingWindows& floating = frame->Floating();
+        floating.Preview().show();
+        faults += Unreachable(floating.History(), false);
+        faults += Unreachable(floating.Preview(), false);
+        floating.AddImageDialog().Prepare(&document->Document().Images, 0);
+        floating.DeleteImageDialog().Prepare(*document->CurrentImage());
+        Tfrm_IconProperty properties(document->Document(), frame.get());
+        Tfrm_about about(frame.get());
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&floating.AddImageDialog(), &floating.DeleteImageDialog(),
+                                                               &properties, &about}) {
+            dialog->show();
+            faults += Unreachable(*dialog, true);
+            dialog->hide();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+};
+
+ORMEL_UI_TEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
