@@ -67,14 +67,13 @@ struct CanvasAt {
         document = frame->AddDocumentWindow(std::move(data));
         QMdiSubWindow* sub = frame->MdiArea().currentSubWindow();
         sub->setMaximumSize(2000, 2000);
-        // The canvas area is the window less its strip and buttons: grow until the zoom fits.
-        for (int extra = 0; extra < 1000 && document->Zoom() != zoom; extra += 1) {
-            const int need = side * zoom + 10;
-            sub->resize(need + 30 + extra / 2, need + 200 + extra);
-            Settle();
-            if (document->Zoom() > zoom)
-                break;
-        }
+        // The canvas area is the window less its strip, buttons and borders: size the window
+        // so that the area is side x zoom + 10 plus half a zoom step.
+        Settle();
+        const QSize around = sub->size() - document->Canvas().size();
+        const int area = side * zoom + 10 + side / 2;
+        sub->resize(around + QSize(area, area));
+        Settle();
     }
 };
 
