@@ -194,6 +194,15 @@ private slots:
         QTRY_COMPARE(dialogs_->messages.size(), 2);
     }
 
+    void theLastImageCannotBeDeleted()
+    {
+        Tfrm_childwin* window = openDocument({Pattern(16, 16, Depth32)});
+        QTest::mouseClick(child<QPushButton>(window, "btn_DeleteImage"), Qt::LeftButton);
+        QCOMPARE(dialogs_->messages, (Messages{{"Error", "At least one icon image should be reserved."}}));
+        QCOMPARE(window->Document().Images.size(), std::size_t(1));
+        QVERIFY(dialogs_->dialogsRun.isEmpty());
+    }
+
     void captionNamesTheFileOrTheLibraryEntry()
     {
         Tfrm_childwin* window = openDocument({Pattern(16, 16, Depth32)}, "Icon7");

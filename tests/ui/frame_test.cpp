@@ -2,7 +2,10 @@
 #include "document/image_strip.h"
 #include "files/file_access.h"
 #include "main/editor_services.h"
+#include "dialogs/preview_window.h"
+#include "history/history_window.h"
 #include "main/file_commands.h"
+#include "main/floating_windows.h"
 #include "main/main_window.h"
 #include "ui_test_support.h"
 
@@ -188,6 +191,68 @@ private slots:
         trigger("act_Redo");
         trigger("act_Redo");
         QVERIFY(document->CurrentImage()->Bitmap == edited.Bitmap);
+    }
+
+    void placementAndShowingStatesSurviveARestart()
+    {
+        frame_->setGeometry(60, 50, 700, 500);
+        frame_->Floating().History().hide();
+        frame_->Floating().Preview().show();
+        frame_->Floating().Preview().move(300, 200);
+        const QRect preview = frame_->Floating().Preview().frameGeometry();
+        QVERIFY(frame_->close());
+        restart();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+        QCOMPARE(frame_->geometry(), QRect(60, 50, 700, 500));
+        QVERIFY(!frame_->Floating().History().isVisible());
+        QVERIFY(!action("act_HistoryWindow")->isChecked());
+        QVERIFY(frame_->Floating().Preview().isVisible());
+        QVERIFY(action("act_PreviewWindow")->isChecked());
+        QCOMPARE(frame_->Floating().Preview().frameGeometry().topLeft(), preview.topLeft());
+        // The commands toggle the windows.
+        trigger("act_HistoryWindow");
+        QVERIFY(frame_->Floating().History().isVisible());
+    }
+
+    void windowMenuArrangesAndListsTheDocuments()
+    {
+        open({copyOf("wine-shell32-rgba.ico", QStringLiteral("left.ico")), copyOf("python-idle.ico", QStringLiteral("right.ico"))});
+        frame_->resize(1300, 1200);
+        QTest::qWait(1);
+        trigger("act_TileVertical");
+        const QList<QMdiSubWindow*> subs = frame_->MdiArea().subWindowList();
+        QCOMPARE(subs[0]->geometry().top(), subs[1]->geometry().top());
+        QVERIFY(subs[0]->geometry().right() < subs[1]->geometry().left());
+        trigger("act_TileHorizontal");
+        QVERIFY(subs[0]->geometry().bottom() < subs[1]->geometry().top());
+        trigger("act_MinimizeAll");
+        QVERIFY(subs[0]->isMinimized() && subs[1]->isMinimized());
+        QMenu* windows = qobject_cast<QMenu*>(action("act_Cascade")->parent());
+        emit windows->aboutToShow();
+        action("act_Window1")->trigger();
+        QCOMPARE(frame_->ActiveDocument()->windowTitle(), QStringLiteral("left.ico"));
+        QVERIFY(!subs[0]->isMinimized());
+    }
+
+    void helpOpensTheShippedPages()
+    {
+        // ORMEL_HOME holds the data directory too: without the pages Help says so.
+        const QString help = qEnvironmentVariable("ORMEL_HOME") + QStringLiteral("/help");
+        QDir(help).removeRecursively();
+        trigger("act_Help");
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QCOMPARE(dialogs_->messages[0].first, QStringLiteral("Help"));
+        dialogs_->messages.clear();
+        QVERIFY(QDir().mkpath(help));
+        QVERIFY(QFile::copy(QStringLiteral(ORMEL_DATA_DIR "/help/index.html"), help + QStringLiteral("/index.html")));
+        trigger("act_Help");
+        trigger("act_HomePage"); // no home page in this build: the contents page
+        QCOMPARE(dialogs_->openedUrls.size(), 2);
+        for (const QUrl& url : dialogs_->openedUrls) {
+            QVERIFY(url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral("/help/index.html")));
+            QVERIFY(QFile::exists(url.toLocalFile()));
+        }
+        QCOMPARE(dialogs_->messages, Messages());
     }
 
     void quittingAsksAboutEveryModifiedDocument()
