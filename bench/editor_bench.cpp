@@ -28,17 +28,25 @@ void Settle()
     QCoreApplication::processEvents();
 }
 
+// A frame showing the 10-image icon; null (and the benchmark skipped) when it does not open.
+Tfrm_childwin* OpenTenImages(std::unique_ptr<Tfrm_main>& frame, benchmark::State& state)
+{
+    frame = std::make_unique<Tfrm_main>(std::make_unique<DialogService>());
+    frame->show();
+    frame->OpenFiles({kTenImages});
+    Tfrm_childwin* document = frame->ActiveDocument();
+    if (document == nullptr)
+        state.SkipWithError("the icon did not open");
+    return document;
+}
+
 void BM_StartToFirstPaint(benchmark::State& state)
 {
     for (auto _ : state) {
-        auto frame = std::make_unique<Tfrm_main>(std::make_unique<DialogService>());
-        frame->show();
-        frame->OpenFiles({kTenImages});
-        Tfrm_childwin* document = frame->ActiveDocument();
-        if (document == nullptr) {
-            state.SkipWithError("the icon did not open");
+        std::unique_ptr<Tfrm_main> frame;
+        Tfrm_childwin* document = OpenTenImages(frame, state);
+        if (document == nullptr)
             return;
-        }
         document->Canvas().repaint();
         Settle();
         state.PauseTiming();
@@ -94,14 +102,10 @@ BENCHMARK(BM_RepaintWholeCanvas)->Args({256, 2})->Args({16, 30})->Unit(benchmark
 
 void BM_SelectNextImageWithLongHistory(benchmark::State& state)
 {
-    auto frame = std::make_unique<Tfrm_main>(std::make_unique<DialogService>());
-    frame->show();
-    frame->OpenFiles({kTenImages});
-    Tfrm_childwin* document = frame->ActiveDocument();
-    if (document == nullptr) {
-        state.SkipWithError("the icon did not open");
+    std::unique_ptr<Tfrm_main> frame;
+    Tfrm_childwin* document = OpenTenImages(frame, state);
+    if (document == nullptr)
         return;
-    }
     const int count = int(document->Document().Images.size());
     for (int i = 0; i < count; ++i) {
         document->SelectImage(i);

@@ -1,6 +1,7 @@
 #include "dialogs/add_new_image_dialog.h"
 
 #include "dialogs/base_image_strip.h"
+#include "dialogs/dialog_buttons.h"
 #include "files/derive_image.h"
 #include "main/editor_services.h"
 
@@ -84,15 +85,7 @@ Tfrm_add_new_image::Tfrm_add_new_image(EditorServices& services, QWidget* parent
     groups->addWidget(buildSizeGroup());
     groups->addWidget(buildColourGroup());
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("btn_OK"));
-    ok->setAccessibleName(QStringLiteral("OK"));
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setObjectName(QStringLiteral("btn_Cancel"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);

@@ -1,5 +1,6 @@
 #include "dialogs/delete_image_dialog.h"
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/raster_image.h"
 #include "document/image_strip.h"
 #include "raster/composite.h"
@@ -47,15 +48,7 @@ Tfrm_DeleIconImage::Tfrm_DeleIconImage(QWidget* parent) : QDialog(parent)
     body->addLayout(imageColumn);
     body->addLayout(texts);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("btn_OK"));
-    ok->setAccessibleName(QStringLiteral("OK"));
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setObjectName(QStringLiteral("btn_Cancel"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
