@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -72,6 +73,24 @@ inline TIconImage PatternImage(int width, int height, int depth)
     return image;
 }
 
+// A white, fully transparent image.
+inline TIconImage BlankImage(int width, int height, int depth)
+{
+    TIconImage image;
+    NewIconImage(image, width, height, -1, depth);
+    return image;
+}
+
+// An opaque image of one colour (for indexed depths, the index in the red byte).
+inline TIconImage SolidImage(int width, int height, int depth, std::uint32_t colour)
+{
+    TIconImage image = BlankImage(width, height, depth);
+    image.Bitmap.fill(static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+                      static_cast<std::uint8_t>(colour));
+    image.Mask.fill(0, 0, 0);
+    return image;
+}
+
 inline std::uint32_t ColourAt(const TIconImage& image, int x, int y)
 {
     const std::uint8_t* p = image.Bitmap.pixel(x, y);
@@ -92,6 +111,16 @@ inline Levels GreyLevels(const Raster& bitmap)
             levels[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = p[0] == p[1] && p[1] == p[2] ? p[0] : -1;
         }
     return levels;
+}
+
+// A grey raster from its levels, row by row.
+inline Raster GreyRaster(const Levels& levels)
+{
+    Raster bitmap(static_cast<int>(levels[0].size()), static_cast<int>(levels.size()));
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x)
+            std::fill_n(bitmap.pixel(x, y), 3, static_cast<std::uint8_t>(levels[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]));
+    return bitmap;
 }
 
 inline int TransparencyAt(const TIconImage& image, int x, int y) { return image.Mask.pixel(x, y)[0]; }

@@ -2,9 +2,7 @@
 #include "dialogs/base_image_strip.h"
 #include "dialogs/delete_image_dialog.h"
 #include "dialogs/icon_property_dialog.h"
-#include "main/editor_services.h"
 #include "raster/paint.h"
-#include "settings/app_directories.h"
 #include "ui_test_support.h"
 
 #include <QCheckBox>
@@ -23,15 +21,6 @@ using namespace ormel;
 using namespace ormel::test;
 
 namespace {
-
-TIconImage Uniform(int width, int height, int depth, TColor colour)
-{
-    TIconImage image;
-    NewIconImage(image, width, height, -1, depth);
-    image.Bitmap.fill(std::uint8_t(colour >> 16), std::uint8_t(colour >> 8), std::uint8_t(colour));
-    image.Mask.fill(0, 0, 0);
-    return image;
-}
 
 template <typename T>
 T* child(QWidget& parent, const QString& name)
@@ -68,13 +57,7 @@ class FormatDialogsTest : public QObject {
     std::unique_ptr<EditorServices> services_;
 
 private slots:
-    void init()
-    {
-        auto dialogs = std::make_unique<FakeDialogs>();
-        dialogs_ = dialogs.get();
-        services_ = std::make_unique<EditorServices>(
-            std::move(dialogs), LocateAppDirectories(QCoreApplication::applicationDirPath().toStdString()));
-    }
+    void init() { services_ = MakeServices(dialogs_); }
     void cleanup() { services_.reset(); }
 
     // A new document: no base image; the first proposal is 16 x 16 at 24 bits.
@@ -114,7 +97,7 @@ private slots:
             {"", 60, 20, "rdb_4bits", true, "rdb_Custom", "rdb_4bits", 60, 20, Depth4, 16},
         };
         Tfrm_add_new_image dialog(*services_);
-        TIconImageArray images{Uniform(16, 16, Depth32, MakeColor(1, 2, 3))};
+        TIconImageArray images{SolidImage(16, 16, Depth32, MakeColor(1, 2, 3))};
         for (const Run& run : runs) {
             dialog.Prepare(&images, 0);
             dialogs_->dialogHandlers.append([&](QDialog& d) {
@@ -154,8 +137,8 @@ private slots:
     // The strip holds every image, however many: the 60th is shown, picked and derived from.
     void addDialogDerivesFromTheSixtiethImage()
     {
-        TIconImageArray images(59, Uniform(16, 16, Depth32, MakeColor(0, 0, 255)));
-        images.push_back(Uniform(48, 48, Depth32, MakeColor(200, 30, 40)));
+        TIconImageArray images(59, SolidImage(16, 16, Depth32, MakeColor(0, 0, 255)));
+        images.push_back(SolidImage(48, 48, Depth32, MakeColor(200, 30, 40)));
         Tfrm_add_new_image dialog(*services_);
         dialog.Prepare(&images, 0);
         auto* strip = child<BaseImageStrip>(dialog, "img_BaseImages");
@@ -216,7 +199,7 @@ private slots:
         Tfrm_DeleIconImage dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Delete an Icon Image"));
         for (const Case& c : cases) {
-            TIconImage image = Uniform(c.width, c.height, c.depth, MakeColor(0, 0, 0));
+            TIconImage image = SolidImage(c.width, c.height, c.depth, MakeColor(0, 0, 0));
             dialog.Prepare(image);
             QCOMPARE(child<QLabel>(dialog, "lab_Format")->text(), c.label);
             const QImage picture = child<QLabel>(dialog, "img_IconImage")->pixmap().toImage();
@@ -250,8 +233,8 @@ private slots:
             {directory, "folder.ico", "Unknown"},
         };
         TIconDocument document;
-        document.AddImage(Uniform(16, 16, Depth8, 0));
-        document.AddImage(Uniform(32, 32, Depth32, 0));
+        document.AddImage(SolidImage(16, 16, Depth8, 0));
+        document.AddImage(SolidImage(32, 32, Depth32, 0));
         for (const Case& c : cases) {
             document.FileDir = c.fileDir;
             document.FileName = c.fileName;

@@ -195,6 +195,7 @@ private slots:
 
     void placementAndShowingStatesSurviveARestart()
     {
+        QVERIFY(frame_->Floating().History().isVisible() && !frame_->Floating().Preview().isVisible()); // the defaults
         frame_->setGeometry(60, 50, 700, 500);
         frame_->Floating().History().hide();
         frame_->Floating().Preview().show();

@@ -1,6 +1,5 @@
 #include "document/document_window.h"
 #include "history/history_window.h"
-#include "main/editor_services.h"
 #include "ui_test_support.h"
 
 #include <QAction>
@@ -93,10 +92,7 @@ class HistoryWindowTest : public QObject {
 private slots:
     void init()
     {
-        auto dialogs = std::make_unique<FakeDialogs>();
-        dialogs_ = dialogs.get();
-        services_ = std::make_unique<EditorServices>(
-            std::move(dialogs), LocateAppDirectories(QCoreApplication::applicationDirPath().toStdString()));
+        services_ = MakeServices(dialogs_);
         services_->setActiveDocumentSource([this] { return active_; });
         frame_ = std::make_unique<QWidget>();
         window_ = new Tfrm_history(*services_, frame_.get());

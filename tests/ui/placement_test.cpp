@@ -1,11 +1,8 @@
 #include "main/window_placement_keeper.h"
 #include "settings/app_directories.h"
 #include "settings/ini_file.h"
+#include "ui_test_support.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -176,11 +173,8 @@ private slots:
         QTRY_COMPARE(window->pos(), expected);
     }
 
-    void showingAndStoredPosition()
+    void storedPositionIsFound()
     {
-        QVERIFY(ReadShowingState(positionFile(), "frm_history", true));
-        WriteShowingState(positionFile(), "frm_history", false);
-        QVERIFY(!ReadShowingState(positionFile(), "frm_history", true));
         QVERIFY(!HasStoredPosition(positionFile(), "frm_test"));
         store("left=-1\ntop=0\n");
         QVERIFY(HasStoredPosition(positionFile(), "frm_test"));
@@ -189,13 +183,6 @@ private slots:
 
 } // namespace ormel
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir home;
-    qputenv("ORMEL_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    ormel::PlacementTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORMEL_UI_TEST_MAIN(ormel::PlacementTest)
 
 #include "placement_test.moc"

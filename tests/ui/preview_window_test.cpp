@@ -1,8 +1,6 @@
 #include "dialogs/preview_window.h"
 #include "dialogs/strip_colour_bar.h"
 #include "document/document_window.h"
-#include "main/editor_services.h"
-#include "settings/app_directories.h"
 #include "ui_test_support.h"
 
 #include <QSignalSpy>
@@ -17,10 +15,7 @@ namespace {
 // A 16 x 16 opaque red image whose top-left pixel is fully transparent.
 TIconImage RedWithHole()
 {
-    TIconImage image;
-    NewIconImage(image, 16, 16, -1, Depth32);
-    image.Bitmap.fill(0, 0, 255);
-    image.Mask.fill(0, 0, 0);
+    TIconImage image = SolidImage(16, 16, Depth32, MakeColor(255, 0, 0));
     image.Mask.pixel(0, 0)[0] = 255;
     return image;
 }
@@ -39,13 +34,7 @@ class PreviewWindowTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        auto dialogs = std::make_unique<FakeDialogs>();
-        dialogs_ = dialogs.get();
-        services_ = std::make_unique<EditorServices>(
-            std::move(dialogs), LocateAppDirectories(QCoreApplication::applicationDirPath().toStdString()));
-    }
+    void init() { services_ = MakeServices(dialogs_); }
     void cleanup() { services_.reset(); }
 
     // The image sits at its real size in the middle, over the strip colour where transparent;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "main/dialog_service.h"
+#include "main/editor_services.h"
+#include "settings/app_directories.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -12,6 +14,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 namespace ormel::test {
 
@@ -74,14 +77,29 @@ inline QByteArray ReadBytes(const QString& path)
 
 inline QString DataFile(const char* name) { return QStringLiteral(ORMEL_FIXTURES_DIR "/") + QLatin1String(name); }
 
+// Editor services whose dialogs a FakeDialogs answers; `dialogs` is set to point at it.
+inline std::unique_ptr<EditorServices> MakeServices(FakeDialogs*& dialogs)
+{
+    auto owned = std::make_unique<FakeDialogs>();
+    dialogs = owned.get();
+    return std::make_unique<EditorServices>(std::move(owned),
+                                            LocateAppDirectories(QCoreApplication::applicationDirPath().toStdString()));
+}
+
+// An opaque image of one colour.
+inline TIconImage SolidImage(int width, int height, int depth, TColor colour)
+{
+    TIconImage image;
+    NewIconImage(image, width, height, -1, depth);
+    image.Bitmap.fill(std::uint8_t(colour >> 16), std::uint8_t(colour >> 8), std::uint8_t(colour));
+    image.Mask.fill(0, 0, 0);
+    return image;
+}
+
 } // namespace ormel::test
 
 // Fails the test, naming the file, when a test data file is missing.
 #define REQUIRE_DATA(path) QVERIFY2(QFile::exists(path), qPrintable(QStringLiteral("missing test data file: ") + (path)))
-
-namespace ormel::test {
-
-} // namespace ormel::test
 
 // A test program whose settings and work files live in a fresh directory (ORMEL_HOME).
 #define ORMEL_UI_TEST_MAIN(TestClass)                                                                      \

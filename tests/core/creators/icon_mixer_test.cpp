@@ -13,14 +13,7 @@ namespace {
 
 constexpr TColor kRed = MakeColor(255, 0, 0);
 
-TIconImage Plain(int size, int depth, TColor colour = kRed)
-{
-    TIconImage image;
-    NewIconImage(image, size, size, -1, depth);
-    FillBitmap(image.Bitmap, colour);
-    FillBitmap(image.Mask, 0); // opaque
-    return image;
-}
+TIconImage Plain(int size, int depth, TColor colour = kRed) { return test::SolidImage(size, size, depth, colour); }
 
 std::vector<TMixerItem> Items(std::initializer_list<const TIconImageArray*> documents)
 {

@@ -68,21 +68,6 @@ TEST(DefaultPalettes, HaveDistinctEntries)
     EXPECT_GE(halftone.size(), 240u);
 }
 
-TEST(CopyIconImageTest, TakesTheSourceSizePaletteAndIdentity)
-{
-    TIconImage source = test::PatternImage(48, 32, Depth8);
-    source.ImageId = 17;
-    source.Palette.palPalEntry[255].peFlags = 9;
-    TIconImage target;
-    NewIconImage(target, 16, 16, -1, Depth32);
-    CopyIconImage(source, target);
-    EXPECT_EQ(target.Width, 48);
-    EXPECT_EQ(target.ImageId, 17);
-    EXPECT_EQ(target.Palette, source.Palette);
-    EXPECT_EQ(target.Bitmap, source.Bitmap);
-    EXPECT_EQ(target.Mask, source.Mask);
-}
-
 TEST(IconDocumentTest, AddImageCopiesTopLeftAndDeleteImageShiftsTheRest)
 {
     TIconDocument document;

@@ -38,9 +38,12 @@ void Scribble(const std::string& path)
 
 // What the history should hold for one image.
 struct ModelItem {
-    std::vector<int> States;
-    std::vector<std::string> Captions;
-    std::vector<bool> Readable; // the step's file exists and holds its state
+    struct Step {
+        int State;
+        std::string Caption;
+        bool Readable; // the step's file exists and holds its state
+    };
+    std::vector<Step> Steps;
     int Position = 0;
 };
 
@@ -64,7 +67,7 @@ public:
         case 3: case 4: Move(0, history_->Undo(Argument())); break;
         case 5: case 6: Move(1, history_->Redo(Argument())); break;
         case 7: case 8: case 9: {
-            const int row = Pick(current_ ? static_cast<int>(items_[*current_].States.size()) + 2 : 3) - 1;
+            const int row = Pick(current_ ? static_cast<int>(items_[*current_].Steps.size()) + 2 : 3) - 1;
             Move(2, history_->SelectStep(row, Argument()), row);
             break;
         }
@@ -93,7 +96,7 @@ public:
         CheckFiles();
         std::vector<std::string> files;
         for (const auto& [id, item] : items_)
-            for (int k = 0; k < static_cast<int>(item.States.size()); ++k)
+            for (int k = 0; k < static_cast<int>(item.Steps.size()); ++k)
                 files.push_back(history_->StepFileName(id, k));
         for (const TRecycleItem& item : history_->RecycleBin().Items())
             files.push_back(item.FileName);
@@ -122,13 +125,9 @@ private:
         EXPECT_EQ(history_->AddStep(image, caption), diskBroken_ ? -1 : 0);
         ASSERT_NE(image.ImageId, -1);
         ModelItem& item = items_[image.ImageId];
-        const std::size_t keep = item.States.empty() ? 0 : static_cast<std::size_t>(item.Position) + 1;
-        item.States.resize(keep);
-        item.Captions.resize(keep);
-        item.Readable.resize(keep);
-        item.States.push_back(CounterOf(image));
-        item.Captions.push_back(caption);
-        item.Readable.push_back(!diskBroken_);
+        const std::size_t keep = item.Steps.empty() ? 0 : static_cast<std::size_t>(item.Position) + 1;
+        item.Steps.resize(keep);
+        item.Steps.push_back({CounterOf(image), caption, !diskBroken_});
         item.Position = static_cast<int>(keep);
         if (!current_)
             current_ = image.ImageId;
@@ -157,9 +156,9 @@ private:
         TMoveOutcome expected = TMoveOutcome::Nothing;
         ModelItem* item = current_ ? &items_[*current_] : nullptr;
         const int target = item == nullptr ? -1 : kind == 0 ? item->Position - 1 : kind == 1 ? item->Position + 1 : row;
-        if (item != nullptr && target >= 0 && target < static_cast<int>(item->States.size()) &&
+        if (item != nullptr && target >= 0 && target < static_cast<int>(item->Steps.size()) &&
             target != item->Position && argument_ != nullptr && argument_->ImageId == *current_)
-            expected = diskBroken_ || !item->Readable[static_cast<std::size_t>(target)] ? TMoveOutcome::Failed
+            expected = diskBroken_ || !item->Steps[static_cast<std::size_t>(target)].Readable ? TMoveOutcome::Failed
                                                                                          : TMoveOutcome::Moved;
         ASSERT_EQ(result.Outcome, expected) << "op " << ops_ << " kind " << kind << " target " << target;
         EXPECT_EQ(result.Message.empty(), expected != TMoveOutcome::Failed);
@@ -188,7 +187,7 @@ private:
         } else {
             history_->DiscardImageHistory(image);
             const ModelItem& item = items_[image.ImageId];
-            for (std::size_t k = 0; k < item.States.size() && !diskBroken_; ++k)
+            for (std::size_t k = 0; k < item.Steps.size() && !diskBroken_; ++k)
                 EXPECT_FALSE(fs::exists(history_->StepFileName(image.ImageId, static_cast<int>(k))));
             items_.erase(image.ImageId);
             current_.reset();
@@ -239,10 +238,10 @@ private:
         if (!current_ || diskBroken_)
             return;
         ModelItem& item = items_[*current_];
-        const int k = Pick(static_cast<int>(item.States.size()));
+        const int k = Pick(static_cast<int>(item.Steps.size()));
         const std::string file = history_->StepFileName(*current_, k);
         const auto other = std::find_if(items_.begin(), items_.end(),
-                                        [&](const auto& entry) { return entry.first != *current_ && entry.second.Readable[0]; });
+                                        [&](const auto& entry) { return entry.first != *current_ && entry.second.Steps[0].Readable; });
         const int how = Pick(3);
         if (how == 0)
             fs::remove(file);
@@ -250,7 +249,7 @@ private:
             Scribble(file);
         else // a well-formed file of another image
             fs::copy_file(history_->StepFileName(other->first, 0), file, fs::copy_options::overwrite_existing);
-        item.Readable[static_cast<std::size_t>(k)] = false;
+        item.Steps[static_cast<std::size_t>(k)].Readable = false;
     }
 
     // The history directory becomes a plain file: nothing can be written or read there.
@@ -276,7 +275,7 @@ private:
         for (const TIconImage& image : images_) {
             const auto it = items_.find(image.ImageId);
             ASSERT_NE(it, items_.end());
-            EXPECT_EQ(CounterOf(image), it->second.States[static_cast<std::size_t>(it->second.Position)]);
+            EXPECT_EQ(CounterOf(image), it->second.Steps[static_cast<std::size_t>(it->second.Position)].State);
         }
         if (!current_) {
             EXPECT_TRUE(history_->Rows().empty());
@@ -284,7 +283,7 @@ private:
             EXPECT_FALSE(history_->CanUndo() || history_->CanRedo());
         } else {
             const ModelItem& item = items_[*current_];
-            const int count = static_cast<int>(item.States.size());
+            const int count = static_cast<int>(item.Steps.size());
             EXPECT_EQ(listed->ImageId, *current_);
             ASSERT_EQ(listed->Count(), count);
             ASSERT_EQ(listed->Position, item.Position);
@@ -295,7 +294,7 @@ private:
             const std::vector<THistoryRow> rows = history_->Rows();
             ASSERT_EQ(static_cast<int>(rows.size()), count);
             for (int k = 0; k < count; ++k) {
-                EXPECT_EQ(rows[static_cast<std::size_t>(k)].Caption, item.Captions[static_cast<std::size_t>(k)]);
+                EXPECT_EQ(rows[static_cast<std::size_t>(k)].Caption, item.Steps[static_cast<std::size_t>(k)].Caption);
                 EXPECT_EQ(rows[static_cast<std::size_t>(k)].Done, k <= item.Position);
             }
         }
@@ -312,13 +311,13 @@ private:
         if (diskBroken_)
             return;
         for (const auto& [id, item] : items_)
-            for (std::size_t k = 0; k < item.States.size(); ++k) {
-                if (!item.Readable[k])
+            for (std::size_t k = 0; k < item.Steps.size(); ++k) {
+                if (!item.Steps[k].Readable)
                     continue;
                 TIconImage stored;
                 ASSERT_EQ(TIconFileAccess().LoadSnapshot(stored, history_->StepFileName(id, static_cast<int>(k))), 0);
                 EXPECT_EQ(stored.ImageId, id);
-                EXPECT_EQ(CounterOf(stored), item.States[k]);
+                EXPECT_EQ(CounterOf(stored), item.Steps[k].State);
             }
     }
 

@@ -1,5 +1,6 @@
 #include "raster/composite.h"
 #include "raster/paint.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,7 @@ Raster Canvas(int width, int height)
 // An opaque true-colour image of one colour.
 TIconImage SolidImage(int width, int height, TColor colour = 0x808080)
 {
-    TIconImage image;
-    NewIconImage(image, width, height, -1, Depth24);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            StorePixel(image.Bitmap.pixel(x, y), colour);
-            image.Mask.pixel(x, y)[0] = 0;
-        }
-    return image;
+    return test::SolidImage(width, height, Depth24, colour);
 }
 
 // True when exactly the pixels of `drawn` differ from the marker.

@@ -11,16 +11,8 @@ namespace ormel {
 namespace {
 
 using test::GreyLevels;
+using test::GreyRaster;
 using test::Levels;
-
-Raster FromLevels(const Levels& levels)
-{
-    Raster bitmap(static_cast<int>(levels[0].size()), static_cast<int>(levels.size()));
-    for (int y = 0; y < bitmap.height(); ++y)
-        for (int x = 0; x < bitmap.width(); ++x)
-            std::fill_n(bitmap.pixel(x, y), 3, static_cast<std::uint8_t>(levels[y][x]));
-    return bitmap;
-}
 
 // Columns left of `edge` black, the others grey `level`: a step that the cubic kernel
 // overshoots and no averaging method can.
@@ -28,7 +20,7 @@ Raster VerticalStep(int width, int height, int edge, int level)
 {
     std::vector<int> row(width, level);
     std::fill_n(row.begin(), edge, 0);
-    return FromLevels(Levels(height, row));
+    return GreyRaster(Levels(height, row));
 }
 
 TEST(CubicKernel, WeightsAndInterpolation)
@@ -76,7 +68,7 @@ TEST(StretchBitmapRectTest, ShrinkingBothWaysAveragesAreas)
 
     // Five pixels into two: the middle one counts half in each (ratio 2.5).
     Raster two(2, 1);
-    StretchBitmap(FromLevels({{0, 50, 100, 150, 250}}), two, 5, 1, 2, 1);
+    StretchBitmap(GreyRaster({{0, 50, 100, 150, 250}}), two, 5, 1, 2, 1);
     EXPECT_EQ(GreyLevels(two), (Levels{{40, 180}})); // (0 + 50 + 50) / 2.5, (50 + 150 + 250) / 2.5
 }
 
@@ -98,7 +90,7 @@ TEST(StretchBitmapRectTest, AreaAverageDrawsWhiteLinesRightOfAndBelowTheRectangl
     // rectangle, and a white row below it drawn from the right, leaving out its last pixel.
     Raster dest(3, 3);
     dest.fill(0, 0, 0);
-    StretchBitmapRect(FromLevels({{0, 255}, {255, 0}}), dest, TRect{0, 0, 2, 2}, TRect{0, 0, 1, 1});
+    StretchBitmapRect(GreyRaster({{0, 255}, {255, 0}}), dest, TRect{0, 0, 2, 2}, TRect{0, 0, 1, 1});
     EXPECT_EQ(GreyLevels(dest), (Levels{{127, 255, 0}, {0, 255, 0}, {0, 0, 0}}));
 
     // At the bitmap's edge the lines fall outside and change nothing.
@@ -146,7 +138,7 @@ TEST(StretchBitmapRectTest, NothingHappensWithoutPixels)
 
 TEST(StretchBilinearTest, InterpolatesAndRepeatsTheLastColumn)
 {
-    const Raster source = FromLevels({{0, 100}});
+    const Raster source = GreyRaster({{0, 100}});
     Raster dest;
     StretchBilinear(source, dest, 4, 2, 2, 1);
     EXPECT_EQ(GreyLevels(dest), (Levels{{0, 50, 100, 100}, {0, 50, 100, 100}}));
@@ -156,7 +148,7 @@ TEST(StretchBilinearTest, InterpolatesAndRepeatsTheLastColumn)
 
 TEST(StretchNearestTest, DropsAndRepeatsPixelsKeepingTwoLevels)
 {
-    const Raster stripes = FromLevels({{0, 255, 0, 255}});
+    const Raster stripes = GreyRaster({{0, 255, 0, 255}});
     Raster narrow(2, 1);
     StretchNearest(stripes, narrow, TRect{0, 0, 4, 1}, TRect{0, 0, 2, 1});
     EXPECT_EQ(GreyLevels(narrow), (Levels{{255, 255}})); // source columns 1 and 3

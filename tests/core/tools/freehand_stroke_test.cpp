@@ -13,18 +13,12 @@
 namespace ormel {
 namespace {
 
+using test::BlankImage;
 using test::ColourAt;
 using test::PatternImage;
 using test::TransparencyAt;
 
 constexpr TColor kRed = MakeColor(255, 0, 0);
-
-TIconImage Blank(int width, int height, int depth)
-{
-    TIconImage image;
-    NewIconImage(image, width, height, -1, depth);
-    return image;
-}
 
 // The image as redrawing the whole polyline from the original leaves it.
 TIconImage WholeRedraw(const TIconImage& original, const std::vector<TPoint>& points, const TStrokeSettings& s)
@@ -42,7 +36,7 @@ bool SameImage(const TIconImage& a, const TIconImage& b) { return a.Bitmap == b.
 TEST(FreehandStroke, PencilDabPaintsTheClickedPixelAndCommits)
 {
     TFreehandStroke stroke;
-    TIconImage image = Blank(16, 16, Depth32), expected = image;
+    TIconImage image = BlankImage(16, 16, Depth32), expected = image;
     const TStrokeSettings pencil = FreehandSettings(FreehandTool::Pencil, 1, 0, kRed, 255, false);
     EXPECT_EQ(stroke.Press(image, 13, 9, 4, pencil), (TRect{12, 8, 17, 13})); // pixel (3, 2) at zoom 4
     StorePixel(expected.Bitmap.pixel(3, 2), kRed);
@@ -60,7 +54,7 @@ TEST(FreehandStroke, BrushDabIsSolidWhenHardAndFadesWhenSoft)
 {
     for (int gradient : {255, 32}) {
         TFreehandStroke stroke;
-        TIconImage image = Blank(16, 16, Depth32);
+        TIconImage image = BlankImage(16, 16, Depth32);
         stroke.Press(image, 8, 8, 1, FreehandSettings(FreehandTool::Brush, 7, gradient, kRed, 255, false));
         EXPECT_TRUE(TransparencyAt(image, 8, 8) == 0 && ColourAt(image, 8, 8) == kRed);
         EXPECT_EQ(TransparencyAt(image, 5, 8), gradient == 255 ? 0 : 223); // the rim
@@ -98,7 +92,7 @@ TEST(FreehandStroke, EraserClearsAndPencilOn24BitIgnoresAlpha)
 TEST(FreehandStroke, LineRunsFromItsStartAndLeavesOutItsEndPixel)
 {
     TFreehandStroke stroke;
-    TIconImage image = Blank(8, 8, Depth32);
+    TIconImage image = BlankImage(8, 8, Depth32);
     EXPECT_EQ(stroke.Press(image, 0, 0, 2, FreehandSettings(FreehandTool::Line, 1, 0, kRed, 255, false)), TRect{});
     stroke.Move(image, 0, 10, 2, true); // (0, 0) to (0, 5), then replaced
     EXPECT_EQ(stroke.Move(image, 10, 0, 2, true), (TRect{0, 0, 17, 17}));

@@ -18,12 +18,7 @@ using Pixels = std::set<std::pair<int, int>>;
 
 constexpr TColor kRed = MakeColor(255, 0, 0), kWhite = MakeColor(255, 255, 255), kBlue = MakeColor(0, 0, 255);
 
-TIconImage Blank(int size, int depth)
-{
-    TIconImage image;
-    NewIconImage(image, size, size, -1, depth);
-    return image;
-}
+TIconImage Blank(int size, int depth) { return test::BlankImage(size, size, depth); }
 
 template <class Shape>
 TIconImage Drawn(const TShapePaint& paint, TIconImage image, TRect box)
