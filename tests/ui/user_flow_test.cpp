@@ -32,8 +32,8 @@ std::function<int(QDialog&)> Choose(QStringList radios)
 } // namespace
 
 // What a person does in a first session, through the menus, buttons and lists: a new icon,
-// images added and deleted, a flip and a turn, a deleted image restored, saved, reopened from
-// the Reopen menu, and quit.
+// images added and deleted, flips and turns undone and redone from the menu and the history
+// list, a deleted image restored, saved, reopened from the Reopen menu, and quit.
 class UserFlowTest : public QObject {
     Q_OBJECT
 
@@ -74,14 +74,24 @@ private slots:
         QCOMPARE(document->Document().Images.size(), std::size_t(3));
         QCOMPARE(document->CurrentImage()->Width, 16);
 
-        // Flip and turn the 16 x 16 image: the frame's history window lists both steps.
+        // Draw something to turn: flip and rotate the 16 x 16 image, then undo from the menu
+        // and from the history list.
         document->CurrentImage()->Bitmap.pixel(0, 0)[0] = 10;
         document->CurrentImage()->Mask.pixel(0, 0)[0] = 0;
         trigger("act_FlipHorizontal");
         trigger("act_Rotate90CW");
         const Raster turned = document->CurrentImage()->Bitmap;
+        trigger("act_Undo");
+        trigger("act_Redo");
+        QVERIFY(document->CurrentImage()->Bitmap == turned);
         auto* steps = frame->Floating().History().findChild<QTableWidget*>(QStringLiteral("lsv_history"));
         QCOMPARE(steps->rowCount(), 3); // New, Flip Horizontal, Rotate 90 CW
+        QCOMPARE(steps->item(2, 0)->text(), QStringLiteral("Rotate 90 CW"));
+        QTest::mouseClick(steps->viewport(), Qt::LeftButton, {}, steps->visualRect(steps->model()->index(0, 0)).center());
+        // Back to the white image "New" recorded (the mark was made outside the history).
+        QCOMPARE(document->CurrentImage()->Bitmap.pixel(0, 0)[0], 255);
+        QTest::mouseClick(steps->viewport(), Qt::LeftButton, {}, steps->visualRect(steps->model()->index(2, 0)).center());
+        QVERIFY(document->CurrentImage()->Bitmap == turned);
 
         // Delete the 256 x 256 image, then restore it from the recycle bin.
         document->SelectImage(2);
