@@ -19,39 +19,28 @@ namespace {
 
 using Values = QList<int>;
 
-// One tone dialog: its command, caption, control pairs (in order) and the kernel it drives.
+// One tone dialog: its command, caption, control pairs (in order), range and kernel.
 struct DialogKind {
     const char* action;
-    const char* name;
     const char* caption;
     QStringList tracks;
     QStringList spins;
-    int minimum;
-    int maximum;
+    int limit; // the range is -limit to limit
     void (*kernel)(const TEffectBackup&, TIconImage&, const Values&);
 };
 
 const std::array<DialogKind, 3>& Kinds()
 {
     static const std::array<DialogKind, 3> kinds{{
-        {"act_BrightnessContrast", "frm_Brightness_Contrast", "Brightness / Contrast",
-         {"Trc_Brightness", "Trc_Contrast"}, {"Spn_Brightness", "Spn_Contrast"}, -255, 255,
-         [](const TEffectBackup& b, TIconImage& live, const Values& v) { ApplyBrightnessContrast(b, live, v[0], v[1]); }},
-        {"act_Saturation", "frm_Saturation", "Saturation", {"trc_Saturation"}, {"spn_Saturation"}, -127, 127,
-         [](const TEffectBackup& b, TIconImage& live, const Values& v) { ApplySaturation(b, live, v[0]); }},
-        {"act_ColorBalance", "frm_Color_Balance", "Color Balance", {"trc_R", "trc_G", "trc_B"},
-         {"spn_R", "spn_G", "spn_B"}, -255, 255,
-         [](const TEffectBackup& b, TIconImage& live, const Values& v) { ApplyColorBalance(b, live, v[0], v[1], v[2]); }},
+        {"act_BrightnessContrast", "Brightness / Contrast", {"Trc_Brightness", "Trc_Contrast"},
+         {"Spn_Brightness", "Spn_Contrast"}, 255,
+         [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplyBrightnessContrast(b, l, v[0], v[1]); }},
+        {"act_Saturation", "Saturation", {"trc_Saturation"}, {"spn_Saturation"}, 127,
+         [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplySaturation(b, l, v[0]); }},
+        {"act_ColorBalance", "Color Balance", {"trc_R", "trc_G", "trc_B"}, {"spn_R", "spn_G", "spn_B"}, 255,
+         [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplyColorBalance(b, l, v[0], v[1], v[2]); }},
     }};
     return kinds;
-}
-
-const DialogKind& Kind(const QString& action)
-{
-    for (const DialogKind& kind : Kinds())
-        if (action == QLatin1String(kind.action))
-            return kind;
-    return Kinds()[0];
 }
 
 // A 16 x 16 image of many colours (or palette indices) with a transparent corner.
@@ -64,14 +53,11 @@ TIconImage TestImage(int depth)
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
             std::uint8_t* p = image.Bitmap.pixel(x, y);
-            if (entries > 0) {
-                p[0] = p[1] = 0;
-                p[2] = std::uint8_t((x + 16 * y) % entries);
-            } else {
+            if (entries > 0)
+                p[0] = p[1] = 0, p[2] = std::uint8_t((x + 16 * y) % entries);
+            else
                 p[0] = std::uint8_t(x * 16), p[1] = std::uint8_t(y * 16), p[2] = std::uint8_t(x * y);
-            }
-            if (x < 3 && y < 3)
-                image.Mask.pixel(x, y)[0] = 255;
+            image.Mask.pixel(x, y)[0] = x < 3 && y < 3 ? 255 : 0;
         }
     return image;
 }
@@ -92,22 +78,20 @@ bool Same(const TIconImage& a, const TIconImage& b)
     return a.ColorDepth == b.ColorDepth && a.Bitmap == b.Bitmap && a.Mask == b.Mask && a.Palette == b.Palette;
 }
 
-// Types a number into a spin box as a user would: select all, then the digits one by one.
-void Type(QSpinBox& spin, int value)
+// Types a number into a spin box as a user does: select all, then the characters one by one.
+void Type(QDialog& dialog, const QString& spin, int value)
 {
-    QTest::keyClick(&spin, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(&spin, QString::number(value));
+    auto* box = dialog.findChild<QSpinBox*>(spin);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, QString::number(value));
 }
 
-const char* DepthName(int depth)
+void Press(QDialog& dialog, const char* button)
 {
-    switch (depth) {
-    case Depth4: return "4-bit";
-    case Depth8: return "8-bit";
-    case Depth24: return "24-bit";
-    default: return "32-bit";
-    }
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
 }
+
+enum Ending { Cancel, Escape, CloseBox, Ok, OkPreviewOff, OkUntouched };
 
 } // namespace
 
@@ -131,9 +115,8 @@ class EffectDialogsTest : public QObject {
         document.CurrentIndex = 0;
         return frame_->AddDocumentWindow(std::move(document));
     }
-    std::size_t stepCount() { return frame_->Services().history().CurrentItem()->Steps.size(); }
-    QString lastCaption() { return QString::fromStdString(frame_->Services().history().CurrentItem()->Steps.back().Caption); }
-    void run(const char* action) { frame_->findChild<QAction*>(QLatin1String(action))->trigger(); }
+    const THistoryImageItem& history() { return *frame_->Services().history().CurrentItem(); }
+    QAction* action(const char* name) { return frame_->findChild<QAction*>(QLatin1String(name)); }
 
 private slots:
     void init()
@@ -146,142 +129,95 @@ private slots:
     }
     void cleanup() { frame_.reset(); }
 
-    void commandsNeedAnImage()
+    void controlsDriveTheLiveImage_data()
     {
-        for (const DialogKind& kind : Kinds())
-            QVERIFY(!frame_->findChild<QAction*>(QLatin1String(kind.action))->isEnabled());
-        openImages({Depth32});
-        for (const DialogKind& kind : Kinds())
-            QVERIFY(frame_->findChild<QAction*>(QLatin1String(kind.action))->isEnabled());
-    }
-
-    void controlsFollowTheKernelAndCancelRestores_data()
-    {
-        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("depth");
-        QTest::addColumn<int>("closing"); // 0 Cancel button, 1 Esc, 2 close box
-        int row = 0;
-        for (const DialogKind& kind : Kinds())
-            for (int depth : {Depth4, Depth8, Depth24, Depth32}) {
-                const int closing = row++ % 3;
-                const char* how[] = {"Cancel", "Esc", "close box"};
-                QTest::addRow("%s %s %s", kind.caption, DepthName(depth), how[closing])
-                    << QString::fromLatin1(kind.action) << depth << closing;
-            }
-    }
-    void controlsFollowTheKernelAndCancelRestores()
-    {
-        QFETCH(QString, action);
-        QFETCH(int, depth);
-        QFETCH(int, closing);
-        const DialogKind& kind = Kind(action);
-        Tfrm_childwin* document = openImages({depth});
-        const TIconImage original = *document->CurrentImage();
-        const std::size_t steps = stepCount();
-
-        dialogs_->dialogHandlers << [&](QDialog& dialog) {
-            dialog.show();
-            const auto live = [&] { return *document->CurrentImage(); };
-            check(dialog.windowTitle() == QLatin1String(kind.caption), "caption");
-            check(dialog.findChild<QCheckBox*>(QStringLiteral("chk_preview"))->isChecked(), "preview starts checked");
-            Values values(kind.spins.size(), 0);
-            const Values settings{60, -45, 30};
-            for (int i = 0; i < kind.spins.size(); ++i) {
-                auto* spin = dialog.findChild<QSpinBox*>(kind.spins[i]);
-                auto* track = dialog.findChild<QSlider*>(kind.tracks[i]);
-                check(spin->minimum() == kind.minimum && spin->maximum() == kind.maximum && spin->value() == 0 &&
-                          track->minimum() == kind.minimum && track->maximum() == kind.maximum && track->value() == 0,
-                      "range and start of " + kind.spins[i]);
-                Type(*spin, settings[i]);
-                values[i] = settings[i];
-                check(track->value() == settings[i], "track follows " + kind.spins[i]);
-            }
-            QCoreApplication::processEvents();
-            check(Same(live(), Expected(original, kind, values)), "typed settings");
-            auto* preview = dialog.findChild<QCheckBox*>(QStringLiteral("chk_preview"));
-            QTest::keyClick(preview, Qt::Key_Space);
-            check(Same(live(), original), "preview off shows the unedited image");
-            QTest::keyClick(preview, Qt::Key_Space);
-            check(Same(live(), Expected(original, kind, values)), "preview on again");
-
-            auto* track = dialog.findChild<QSlider*>(kind.tracks[0]);
-            QTest::keyClick(track, Qt::Key_PageUp);
-            values[0] = track->value();
-            check(values[0] != settings[0], "track moved by the keyboard");
-            check(dialog.findChild<QSpinBox*>(kind.spins[0])->value() == values[0], "spin follows the track");
-            QCoreApplication::processEvents();
-            check(Same(live(), Expected(original, kind, values)), "track setting");
-
-            for (int i = 0; i < kind.spins.size(); ++i)
-                Type(*dialog.findChild<QSpinBox*>(kind.spins[i]), 0);
-            QCoreApplication::processEvents();
-            check(Same(live(), Expected(original, kind, Values(kind.spins.size(), 0))), "back at zero");
-
-            if (closing == 0)
-                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btn_Cancel")), Qt::LeftButton);
-            else if (closing == 1)
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            else
-                dialog.close();
-            return dialog.result();
-        };
-        run(kind.action);
-        QCOMPARE(dialogs_->dialogsRun, QStringList{QLatin1String(kind.name)});
-        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
-        QVERIFY(dialogs_->dialogHandlers.isEmpty());
-        QVERIFY(Same(*document->CurrentImage(), original));
-        QCOMPARE(stepCount(), steps);
-        QVERIFY(!document->Document().Modified);
-    }
-
-    void okKeepsTheSettingsAsOneStep_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<bool>("preview");
-        QTest::addColumn<int>("value"); // of the first control; 0 leaves the dialog untouched
-        for (const DialogKind& kind : Kinds()) {
+        QTest::addColumn<int>("ending");
+        const char* endings[] = {"Cancel", "Esc", "close box", "OK", "OK preview off", "OK untouched"};
+        for (int kind = 0; kind < 3; ++kind)
             for (int depth : {Depth4, Depth8, Depth32})
-                for (bool preview : {true, false})
-                    QTest::addRow("%s %s preview %s", kind.caption, DepthName(depth), preview ? "on" : "off")
-                        << QString::fromLatin1(kind.action) << depth << preview << 70;
-            QTest::addRow("%s untouched", kind.caption) << QString::fromLatin1(kind.action) << int(Depth8) << true << 0;
-        }
+                for (int ending = Cancel; ending <= OkUntouched; ++ending)
+                    QTest::addRow("%s %d-bit %s", Kinds()[kind].caption, DepthToBits(depth), endings[ending])
+                        << kind << depth << ending;
     }
-    void okKeepsTheSettingsAsOneStep()
+    void controlsDriveTheLiveImage()
     {
-        QFETCH(QString, action);
+        QFETCH(int, kind);
         QFETCH(int, depth);
-        QFETCH(bool, preview);
-        QFETCH(int, value);
-        const DialogKind& kind = Kind(action);
+        QFETCH(int, ending);
+        const DialogKind& dialogKind = Kinds()[kind];
+        const int pairs = dialogKind.spins.size();
+        QVERIFY(!action(dialogKind.action)->isEnabled());
         Tfrm_childwin* document = openImages({depth});
+        QVERIFY(action(dialogKind.action)->isEnabled());
         const TIconImage original = *document->CurrentImage();
-        const std::size_t steps = stepCount();
+        const std::size_t steps = history().Steps.size();
+        Values values(pairs, 0);
 
         dialogs_->dialogHandlers << [&](QDialog& dialog) {
             dialog.show();
-            auto* previewBox = dialog.findChild<QCheckBox*>(QStringLiteral("chk_preview"));
-            if (!preview)
-                QTest::keyClick(previewBox, Qt::Key_Space);
-            check(previewBox->isChecked() == preview, "preview box");
-            if (value != 0)
-                Type(*dialog.findChild<QSpinBox*>(kind.spins[0]), value);
-            QCoreApplication::processEvents();
-            if (!preview)
-                check(Same(*document->CurrentImage(), original), "no preview: image untouched");
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btn_OK")), Qt::LeftButton);
+            const auto showing = [&](const TIconImage& expected) { return Same(*document->CurrentImage(), expected); };
+            check(dialog.windowTitle() == QLatin1String(dialogKind.caption), "caption");
+            auto* preview = dialog.findChild<QCheckBox*>(QStringLiteral("chk_preview"));
+            check(preview->isChecked(), "preview starts checked");
+            for (int i = 0; i < pairs; ++i) {
+                const auto* spin = dialog.findChild<QSpinBox*>(dialogKind.spins[i]);
+                const auto* track = dialog.findChild<QSlider*>(dialogKind.tracks[i]);
+                check(spin->minimum() == -dialogKind.limit && spin->maximum() == dialogKind.limit &&
+                          track->minimum() == -dialogKind.limit && track->maximum() == dialogKind.limit &&
+                          spin->value() == 0 && track->value() == 0,
+                      "range and start of " + dialogKind.spins[i]);
+            }
+            if (ending == OkPreviewOff)
+                QTest::keyClick(preview, Qt::Key_Space);
+            if (ending != OkUntouched) {
+                const Values settings{60, -45, 30};
+                for (int i = 0; i < pairs; ++i)
+                    Type(dialog, dialogKind.spins[i], values[i] = settings[i]);
+                auto* track = dialog.findChild<QSlider*>(dialogKind.tracks[0]);
+                check(track->value() == settings[0], "track follows its spin box");
+                QTest::keyClick(track, Qt::Key_PageUp);
+                values[0] = track->value();
+                const int spun = dialog.findChild<QSpinBox*>(dialogKind.spins[0])->value();
+                check(values[0] != settings[0] && spun == values[0], "spin box follows its track");
+                QCoreApplication::processEvents();
+                check(showing(preview->isChecked() ? Expected(original, dialogKind, values) : original), "live image");
+                if (preview->isChecked()) {
+                    QTest::keyClick(preview, Qt::Key_Space);
+                    check(showing(original), "preview off shows the unedited image");
+                    QTest::keyClick(preview, Qt::Key_Space);
+                    check(showing(Expected(original, dialogKind, values)), "preview on again");
+                }
+            }
+            if (ending < Ok) {
+                for (int i = 0; i < pairs; ++i)
+                    Type(dialog, dialogKind.spins[i], 0);
+                QCoreApplication::processEvents();
+                check(showing(Expected(original, dialogKind, Values(pairs, 0))), "back at zero");
+            }
+            if (ending == Escape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else if (ending == CloseBox)
+                dialog.close();
+            else
+                Press(dialog, ending == Cancel ? "btn_Cancel" : "btn_OK");
             return dialog.result();
         };
-        run(kind.action);
+        action(dialogKind.action)->trigger();
+        QVERIFY(dialogs_->dialogHandlers.isEmpty());
         QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
-        Values values(kind.spins.size(), 0);
-        values[0] = value;
         const TIconImage& result = *document->CurrentImage();
-        QVERIFY(Same(result, value != 0 ? Expected(original, kind, values) : original));
+        if (ending < Ok) {
+            QVERIFY(Same(result, original));
+            QCOMPARE(history().Steps.size(), steps);
+            QVERIFY(!document->Document().Modified);
+            return;
+        }
+        QVERIFY(Same(result, ending == OkUntouched ? original : Expected(original, dialogKind, values)));
         QCOMPARE(result.Palette.palNumEntries, original.Palette.palNumEntries);
-        QCOMPARE(stepCount(), steps + 1);
-        QCOMPARE(lastCaption(), QLatin1String(kind.caption));
+        QCOMPARE(history().Steps.size(), steps + 1);
+        QCOMPARE(QString::fromStdString(history().Steps.back().Caption), QLatin1String(dialogKind.caption));
         QVERIFY(document->Document().Modified);
     }
 
@@ -297,13 +233,12 @@ private slots:
     {
         QFETCH(bool, closeDocument);
         QPointer<Tfrm_childwin> document = openImages({Depth32, Depth8});
-        const TIconImage first = document->Document().Images[0];
-        const TIconImage second = document->Document().Images[1];
-        const std::size_t steps = stepCount();
+        const TIconImageArray images = document->Document().Images;
+        const std::size_t steps = history().Steps.size();
 
         dialogs_->dialogHandlers << [&](QDialog& dialog) {
             dialog.show();
-            Type(*dialog.findChild<QSpinBox*>(QStringLiteral("spn_Saturation")), 50);
+            Type(dialog, QStringLiteral("spn_Saturation"), 50);
             QCoreApplication::processEvents();
             if (closeDocument) {
                 frame_->MdiArea().closeAllSubWindows();
@@ -311,21 +246,19 @@ private slots:
             } else {
                 document->SelectImage(1);
             }
-            Type(*dialog.findChild<QSpinBox*>(QStringLiteral("spn_Saturation")), -90);
+            Type(dialog, QStringLiteral("spn_Saturation"), -90);
             QCoreApplication::processEvents();
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btn_OK")), Qt::LeftButton);
+            Press(dialog, "btn_OK");
             return dialog.result();
         };
-        run("act_Saturation");
+        action("act_Saturation")->trigger();
         QVERIFY(dialogs_->dialogHandlers.isEmpty());
-        if (closeDocument) {
-            QVERIFY(document.isNull());
+        QCOMPARE(document.isNull(), closeDocument);
+        if (closeDocument)
             return;
-        }
-        QVERIFY(Same(document->Document().Images[0], first));
-        QVERIFY(Same(document->Document().Images[1], second));
+        QVERIFY(Same(document->Document().Images[0], images[0]) && Same(document->Document().Images[1], images[1]));
         document->SelectImage(0);
-        QCOMPARE(stepCount(), steps);
+        QCOMPARE(history().Steps.size(), steps);
     }
 };
 
