@@ -4,6 +4,7 @@
 #include "dialogs/icon_property_dialog.h"
 #include "dialogs/preview_window.h"
 #include "document/document_window.h"
+#include "effects/tone_dialogs.h"
 #include "history/history_window.h"
 #include "main/floating_windows.h"
 #include "main/main_window.h"
@@ -70,8 +71,12 @@ private slots:
         floating.DeleteImageDialog().Prepare(*document->CurrentImage());
         Tfrm_IconProperty properties(document->Document(), frame.get());
         Tfrm_about about(frame.get());
+        Tfrm_Brightness_Contrast brightness(frame->Services(), frame.get());
+        Tfrm_Saturation saturation(frame->Services(), frame.get());
+        Tfrm_Color_Balance balance(frame->Services(), frame.get());
         for (QDialog* dialog : std::initializer_list<QDialog*>{&floating.AddImageDialog(), &floating.DeleteImageDialog(),
-                                                               &properties, &about}) {
+                                                               &properties, &about, &brightness, &saturation,
+                                                               &balance}) {
             dialog->show();
             faults += Unreachable(*dialog, true);
             dialog->hide();

@@ -1,10 +1,24 @@
 #include "main/effect_commands.h"
 
 #include "document/document_window.h"
+#include "effects/tone_dialogs.h"
 #include "main/command_action.h"
+#include "main/editor_services.h"
 #include "main/main_window.h"
 
+#include <QPointer>
+
 namespace ormel {
+
+namespace {
+
+template <class Dialog>
+std::unique_ptr<Tfrm_Effect> MakeDialog(EditorServices& services, QWidget* parent)
+{
+    return std::make_unique<Dialog>(services, parent);
+}
+
+} // namespace
 
 EffectCommands::EffectCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), frame_(frame)
 {
@@ -14,13 +28,14 @@ EffectCommands::EffectCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame),
     const auto instant = [this, menu](const char* name, const QString& caption, TInstantCommand command) {
         QAction* action = AddCommand(menu, name, caption);
         connect(action, &QAction::triggered, this, [this, command, caption] { run(command, caption); });
-        instant_.append(action);
+        imageActions_.append(action);
     };
     dialogEffect("act_Filters", tr("Filters"));
     menu->addSeparator();
-    dialogEffect("act_BrightnessContrast", tr("Brightness / Contrast"));
-    dialogEffect("act_Saturation", tr("Saturation"));
-    dialogEffect("act_ColorBalance", tr("Color Balance"));
+    addDialogEffect(menu, "act_BrightnessContrast", QStringLiteral("Brightness / Contrast"),
+                    MakeDialog<Tfrm_Brightness_Contrast>);
+    addDialogEffect(menu, "act_Saturation", QStringLiteral("Saturation"), MakeDialog<Tfrm_Saturation>);
+    addDialogEffect(menu, "act_ColorBalance", QStringLiteral("Color Balance"), MakeDialog<Tfrm_Color_Balance>);
     instant("act_InvertColor", QStringLiteral("Invert Color"), TInstantCommand::InvertColor);
     menu->addSeparator();
     dialogEffect("act_Blur", tr("Blur"));
@@ -43,8 +58,26 @@ EffectCommands::EffectCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame),
 void EffectCommands::updateEnabled()
 {
     const bool image = frame_.ActiveImage() != nullptr;
-    for (QAction* action : instant_)
+    for (QAction* action : imageActions_)
         action->setEnabled(image);
+}
+
+void EffectCommands::addDialogEffect(QMenu* menu, const char* name, const QString& caption, DialogFactory make)
+{
+    QAction* action = AddCommand(menu, name, caption);
+    connect(action, &QAction::triggered, this, [this, make = std::move(make), caption] { runDialog(make, caption); });
+    imageActions_.append(action);
+}
+
+void EffectCommands::runDialog(const DialogFactory& make, const QString& caption)
+{
+    Tfrm_childwin* document = frame_.ActiveDocument();
+    if (document == nullptr || document->CurrentImage() == nullptr)
+        return;
+    const QPointer<Tfrm_childwin> guard(document);
+    const std::unique_ptr<Tfrm_Effect> dialog = make(frame_.Services(), &frame_);
+    if (dialog->Execute(*document, frame_.Services().dialogs()) && guard != nullptr)
+        document->RecordChange(caption);
 }
 
 void EffectCommands::run(TInstantCommand command, const QString& caption)
