@@ -5,6 +5,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QAbstractButton>
+#include <QSlider>
 #include <QRandomGenerator>
 
 #include <memory>
@@ -44,6 +46,24 @@ private slots:
             fake.saveAnswer = dir.filePath(QStringLiteral("m%1").arg(random.bounded(5)));
             fake.openAnswer = {icons[random.bounded(2)]};
             fake.messages.clear();
+            // Any dialog that opens gets its sliders, spin boxes and buttons moved at random,
+            // then OK, Cancel or its close box.
+            fake.dialogHandlers = {[&random](QDialog& dialog) {
+                for (QSlider* slider : dialog.findChildren<QSlider*>())
+                    if (random.bounded(2))
+                        slider->setValue(slider->minimum() + random.bounded(slider->maximum() - slider->minimum() + 1));
+                for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+                    if (random.bounded(4) == 0 && button->objectName() != QLatin1String("btn_OK") &&
+                        button->objectName() != QLatin1String("btn_Cancel"))
+                        button->click();
+                QCoreApplication::processEvents();
+                switch (random.bounded(3)) {
+                case 0: dialog.accept(); break;
+                case 1: dialog.reject(); break;
+                default: dialog.close(); break;
+                }
+                return dialog.result();
+            }};
             fake.questions.clear();
 
             if (frame->Documents().size() < 2 || random.bounded(40) == 0)
@@ -99,6 +119,8 @@ private slots:
             if (step % 50 == 0)
                 QTest::qWait(1); // let timers (strip gliding, deferred messages) run
         }
+        // The monkey reached the dialogs, not only the menus.
+        QVERIFY2(fake.dialogsRun.size() > 50, qPrintable(fake.dialogsRun.join(QLatin1Char(' '))));
         // Every document's changes are given up, and the editor quits.
         fake.answers.clear();
         for (int i = 0; i < 20; ++i)
