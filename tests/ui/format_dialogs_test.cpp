@@ -1,5 +1,5 @@
 #include "dialogs/add_new_image_dialog.h"
-#include "dialogs/base_image_strip.h"
+#include "document/image_strip.h"
 #include "dialogs/delete_image_dialog.h"
 #include "dialogs/icon_property_dialog.h"
 #include "raster/paint.h"
@@ -141,7 +141,7 @@ private slots:
         images.push_back(SolidImage(48, 48, Depth32, MakeColor(200, 30, 40)));
         Tfrm_add_new_image dialog(*services_);
         dialog.Prepare(&images, 0);
-        auto* strip = child<BaseImageStrip>(dialog, "img_BaseImages");
+        auto* strip = child<ImageStrip>(dialog, "img_BaseImages");
         QCOMPARE(strip->width(), 60 * 80);
 
         QImage shown;
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(PackPixel(record.Bitmap.pixel(11, 13)), MakeColor(200, 30, 40));
         QCOMPARE(int(record.Mask.pixel(23, 23)[0]), 0);
         // The document's images are let go when the dialog closes.
-        QCOMPARE(strip->count(), 0);
+        QCOMPARE(strip->cellCount(), 0);
     }
 
     void deleteDialogShowsTheImage()

@@ -1,6 +1,6 @@
 #include "dialogs/add_new_image_dialog.h"
 
-#include "dialogs/base_image_strip.h"
+#include "document/image_strip.h"
 #include "dialogs/dialog_buttons.h"
 #include "files/derive_image.h"
 #include "main/editor_services.h"
@@ -66,7 +66,7 @@ QToolButton* NewScrollButton(Qt::ArrowType arrow, const QString& name, const QSt
     button->setObjectName(name);
     button->setAccessibleName(accessibleName);
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setFixedSize(20, BaseImageStrip::kHeight);
+    button->setFixedSize(20, ImageStrip::kStripHeight);
     button->setAutoRepeat(true);
     button->setAutoRepeatDelay(0);
     button->setAutoRepeatInterval(kScrollTickMs);
@@ -147,16 +147,23 @@ QWidget* Tfrm_add_new_image::buildBaseGroup()
     basedOn_->setAccessibleName(basedOn_->text());
     layout->addWidget(basedOn_);
 
-    strip_ = new BaseImageStrip;
+    strip_ = new ImageStrip(ImageStrip::BitsLabel::Plain);
     strip_->setObjectName(QStringLiteral("img_BaseImages"));
+    strip_->setAccessibleName(QStringLiteral("Base image"));
+    strip_->setFocusPolicy(Qt::StrongFocus);
     stripArea_ = new QScrollArea;
     stripArea_->setObjectName(QStringLiteral("pan_BaseImages"));
     stripArea_->setWidget(strip_);
     stripArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stripArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stripArea_->setFixedSize(6 * BaseImageStrip::kCellWidth, BaseImageStrip::kHeight + 2 * stripArea_->frameWidth());
+    stripArea_->setFixedSize(6 * ImageStrip::kCellWidth, ImageStrip::kStripHeight + 2 * stripArea_->frameWidth());
     stripArea_->setFocusPolicy(Qt::NoFocus);
-    connect(strip_, &BaseImageStrip::selectionChanged, this, &Tfrm_add_new_image::revealCell);
+    connect(strip_, &ImageStrip::picked, this, [this](int index) {
+        if (index < 0 || index >= strip_->cellCount())
+            return;
+        strip_->setCurrent(index);
+        revealCell(index);
+    });
 
     QToolButton* left = NewScrollButton(Qt::LeftArrow, QStringLiteral("btn_ScrollLeft"), QStringLiteral("Scroll left"));
     QToolButton* right = NewScrollButton(Qt::RightArrow, QStringLiteral("btn_ScrollRight"), QStringLiteral("Scroll right"));
@@ -180,8 +187,8 @@ void Tfrm_add_new_image::scrollStrip(int step)
 void Tfrm_add_new_image::revealCell(int index)
 {
     if (index >= 0)
-        stripArea_->ensureVisible(index * BaseImageStrip::kCellWidth + BaseImageStrip::kCellWidth / 2,
-                                  BaseImageStrip::kHeight / 2, BaseImageStrip::kCellWidth / 2, 0);
+        stripArea_->ensureVisible(index * ImageStrip::kCellWidth + ImageStrip::kCellWidth / 2,
+                                  ImageStrip::kStripHeight / 2, ImageStrip::kCellWidth / 2, 0);
 }
 
 void Tfrm_add_new_image::Prepare(const TIconImageArray* images, int baseIndex)
@@ -190,9 +197,10 @@ void Tfrm_add_new_image::Prepare(const TIconImageArray* images, int baseIndex)
     basedOn_->setEnabled(images_ != nullptr);
     if (images_ == nullptr)
         basedOn_->setChecked(false);
-    strip_->setImages(images_, baseIndex, services_.stripBackColor());
+    strip_->setImages(images_, services_.stripBackColor());
+    strip_->setCurrent(baseIndex >= 0 && baseIndex < strip_->cellCount() ? baseIndex : (images_ != nullptr ? 0 : -1));
     stripArea_->horizontalScrollBar()->setValue(0);
-    revealCell(strip_->selected());
+    revealCell(strip_->current());
     showProposal();
 }
 
@@ -227,7 +235,7 @@ void Tfrm_add_new_image::accept()
     proposedHeight_ = custom ? customHeight_->value() : sizeId;
     proposedDepth_ = colourGroup_->checkedId() > 0 ? colourGroup_->checkedId() : Depth32;
 
-    const int base = strip_->selected();
+    const int base = strip_->current();
     if (basedOn_->isChecked() && images_ != nullptr && base >= 0 && base < int(images_->size()))
         newImage_ = DeriveImageFormat((*images_)[std::size_t(base)], proposedWidth_, proposedHeight_, proposedDepth_);
     else
@@ -239,7 +247,8 @@ void Tfrm_add_new_image::accept()
 void Tfrm_add_new_image::done(int result)
 {
     images_ = nullptr;
-    strip_->setImages(nullptr, -1, services_.stripBackColor());
+    strip_->setImages(nullptr, services_.stripBackColor());
+    strip_->setCurrent(-1);
     QDialog::done(result);
 }
 

@@ -12,7 +12,7 @@ class QSpinBox;
 
 namespace ormel {
 
-class BaseImageStrip;
+class ImageStrip;
 class EditorServices;
 
 // Chooses the size and colour depth of a new image and can derive it from one of the
@@ -57,7 +57,7 @@ private:
     QSpinBox* customHeight_ = nullptr;
     QCheckBox* basedOn_ = nullptr;
     QScrollArea* stripArea_ = nullptr;
-    BaseImageStrip* strip_ = nullptr;
+    ImageStrip* strip_ = nullptr;
 };
 
 } // namespace ormel

@@ -40,9 +40,9 @@ Tfrm_childwin::Tfrm_childwin(TIconDocument document, EditorServices& services, Q
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
 
-    strip_ = new ImageStrip(document_);
+    strip_ = new ImageStrip(ImageStrip::BitsLabel::Padded);
     strip_->setObjectName(QStringLiteral("img_strip"));
-    strip_->setBackColor(services_.stripBackColor());
+    strip_->setImages(&document_.Images, services_.stripBackColor());
     stripPanel_ = new StripPanel(strip_);
 
     auto* grid = MakeButton("btn_Grid", tr("Grid"));
@@ -88,8 +88,7 @@ Tfrm_childwin::Tfrm_childwin(TIconDocument document, EditorServices& services, Q
         tooSmallTimer_->start();
     });
     connect(canvas_, &CanvasView::canvasEvent, this, &Tfrm_childwin::dispatchCanvasEvent);
-    connect(strip_, &ImageStrip::picked, this,
-            [this](int x) { SelectImage(x >= 0 ? x / ImageStrip::kCellWidth : -1); });
+    connect(strip_, &ImageStrip::picked, this, &Tfrm_childwin::SelectImage);
     connect(&services_, &EditorServices::stripBackColorChanged, this,
             [this] { strip_->setBackColor(services_.stripBackColor()); });
 
@@ -98,6 +97,7 @@ Tfrm_childwin::Tfrm_childwin(TIconDocument document, EditorServices& services, Q
         services_.addStep(*this, image, QStringLiteral("New"));
     updateCaption();
     canvas_->setImage(document_.CurrentImage());
+    strip_->setCurrent(document_.CurrentIndex);
 }
 
 Tfrm_childwin::~Tfrm_childwin()
@@ -135,13 +135,20 @@ void Tfrm_childwin::SelectImage(int index)
         return;
     document_.CurrentIndex = index;
     stripPanel_->scrollToCell(index, int(document_.Images.size()));
-    RefreshCurrentImage();
+    // The thumbnails are as they were: only the frames, the canvas and the other windows change.
+    showCurrentImage();
 }
 
 void Tfrm_childwin::RefreshCurrentImage()
 {
-    canvas_->setImage(document_.CurrentImage());
     strip_->rebuild();
+    showCurrentImage();
+}
+
+void Tfrm_childwin::showCurrentImage()
+{
+    canvas_->setImage(document_.CurrentImage());
+    strip_->setCurrent(document_.CurrentIndex);
     emit services_.currentImageChanged(this);
 }
 

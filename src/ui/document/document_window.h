@@ -86,6 +86,8 @@ protected:
 
 private:
     void updateCaption();
+    // Shows the current image on the canvas, frames its cell and tells the other windows.
+    void showCurrentImage();
     // Tells the user once that the window is too small, when a resize has ended with the
     // image not fitting at zoom 1; again only after it has fitted.
     void checkCanvasFits();

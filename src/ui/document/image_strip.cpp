@@ -2,6 +2,7 @@
 
 #include "raster/composite.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -33,10 +34,17 @@ QString StripDepthLabel(int depthCode)
     }
 }
 
-ImageStrip::ImageStrip(const TIconDocument& document, QWidget* parent)
-    : QWidget(parent), document_(document), backColor_(MakeColor(255, 255, 255))
+ImageStrip::ImageStrip(BitsLabel bits, QWidget* parent)
+    : QWidget(parent), bits_(bits), backColor_(MakeColor(255, 255, 255))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    rebuild();
+}
+
+void ImageStrip::setImages(const TIconImageArray* images, TColor backColor)
+{
+    images_ = images;
+    backColor_ = backColor;
     rebuild();
 }
 
@@ -46,14 +54,22 @@ void ImageStrip::setBackColor(TColor colour)
     rebuild();
 }
 
+void ImageStrip::setCurrent(int index)
+{
+    if (index == current_)
+        return;
+    current_ = index;
+    update();
+}
+
 void ImageStrip::rebuild()
 {
-    cells_ = int(document_.Images.size());
-    const int width = std::max(1, kCellWidth * cells_);
+    const int cells = cellCount();
+    const int width = std::max(1, kCellWidth * cells);
     thumbnails_.resizeForOverwrite(width, kStripHeight);
     thumbnails_.fill(std::uint8_t(backColor_ >> 16), std::uint8_t(backColor_ >> 8), std::uint8_t(backColor_));
-    for (int i = 0; i < cells_; ++i)
-        DrawStripCell(thumbnails_, document_.Images, i, backColor_);
+    for (int i = 0; i < cells; ++i)
+        DrawStripCell(thumbnails_, *images_, i, backColor_);
     setFixedSize(width, kStripHeight);
     update();
 }
@@ -69,34 +85,44 @@ void ImageStrip::paintEvent(QPaintEvent* event)
                             QImage::Format_BGR888);
 
     const int first = std::max(0, event->rect().left() / kCellWidth);
-    const int last = std::min(cells_ - 1, event->rect().right() / kCellWidth);
-    for (int i = first; i <= last && i < int(document_.Images.size()); ++i) {
+    const int last = std::min(cellCount() - 1, event->rect().right() / kCellWidth);
+    for (int i = first; i <= last; ++i) {
         const int left = kCellWidth * i;
-        painter.setPen(QPen(i == document_.CurrentIndex ? kCurrentFrame : kNavy, 3));
+        painter.setPen(QPen(i == current_ ? kCurrentFrame : kNavy, 3));
         painter.setBrush(ToQColor(backColor_));
         painter.drawRoundedRect(QRect(QPoint(left + 5, 7), QPoint(left + 70, 72)), 7.5, 7.5);
         const QRect box(left + kThumbLeft, kThumbTop, kThumbSize, kThumbSize);
         painter.drawImage(box.topLeft(), thumbnails, box);
 
-        const TIconImage& image = document_.Images[std::size_t(i)];
-        const QString label =
-            QStringLiteral("%1 x %2 : %3").arg(image.Width).arg(image.Height).arg(StripDepthLabel(image.ColorDepth));
+        const TIconImage& image = (*images_)[std::size_t(i)];
+        const QString bits = bits_ == BitsLabel::Padded ? StripDepthLabel(image.ColorDepth)
+                                                        : QString::number(DepthToBits(image.ColorDepth));
         painter.setPen(kNavy);
         painter.drawText(QRect(left, kLabelTop, kCellWidth, kStripHeight - kLabelTop), Qt::AlignHCenter | Qt::AlignTop,
-                         label);
+                         QStringLiteral("%1 x %2 : %3").arg(image.Width).arg(image.Height).arg(bits));
     }
 }
 
 void ImageStrip::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        emit picked(event->position().toPoint().x());
+    if (event->button() == Qt::LeftButton && event->position().x() >= 0)
+        emit picked(event->position().toPoint().x() / kCellWidth);
 }
 
 void ImageStrip::mouseMoveEvent(QMouseEvent* event)
 {
-    if (event->buttons() & Qt::LeftButton)
-        emit picked(event->position().toPoint().x());
+    if ((event->buttons() & Qt::LeftButton) && event->position().x() >= 0)
+        emit picked(event->position().toPoint().x() / kCellWidth);
+}
+
+void ImageStrip::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Left && current_ > 0)
+        emit picked(current_ - 1);
+    else if (event->key() == Qt::Key_Right && current_ + 1 < cellCount())
+        emit picked(current_ + 1);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace ormel

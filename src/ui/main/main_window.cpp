@@ -200,9 +200,8 @@ Tfrm_childwin* Tfrm_main::AddDocumentWindow(TIconDocument document)
     sub->setMinimumSize(kDocumentWindowMinimum);
     sub->setMaximumSize(kDocumentWindowMaximum);
     sub->show();
+    // Activation refreshes the window and tells the others.
     mdiArea_->setActiveSubWindow(sub);
-    window->RefreshCurrentImage();
-    emit activeDocumentChanged();
     return window;
 }
 
