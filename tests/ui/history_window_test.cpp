@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -252,16 +251,6 @@ private slots:
         QCOMPARE(painted(target), 77);
         QVERIFY(target->Document().Modified);
         QCOMPARE(rows(), (QList<Row>{{"New", kDone}})); // the restored image starts a history of its own
-    }
-
-    void showingAndHidingIsAnnounced()
-    {
-        QSignalSpy spy(window_, &Tfrm_history::visibilityChanged);
-        window_->hide();
-        window_->show();
-        QCOMPARE(spy.size(), 2);
-        QCOMPARE(spy[0][0].toBool(), false);
-        QCOMPARE(spy[1][0].toBool(), true);
     }
 };
 

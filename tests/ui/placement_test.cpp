@@ -158,7 +158,6 @@ private slots:
         QTest::addColumn<QPoint>("expected");
         QTest::newRow("14 from the left snaps") << true << QPoint(14, 300) << QPoint(0, 300);
         QTest::newRow("15 from the left stays") << true << QPoint(15, 300) << QPoint(15, 300);
-        QTest::newRow("no snapping without it") << false << QPoint(14, 300) << QPoint(14, 300);
         QTest::newRow("past the right edge") << false << QPoint(790, 300) << QPoint(750, 300);
     }
 
@@ -171,13 +170,6 @@ private slots:
         showAndWait(*window);
         window->move(to);
         QTRY_COMPARE(window->pos(), expected);
-    }
-
-    void storedPositionIsFound()
-    {
-        QVERIFY(!HasStoredPosition(positionFile(), "frm_test"));
-        store("left=-1\ntop=0\n");
-        QVERIFY(HasStoredPosition(positionFile(), "frm_test"));
     }
 };
 

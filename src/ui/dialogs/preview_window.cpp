@@ -28,20 +28,4 @@ Tfrm_preview::Tfrm_preview(EditorServices& services, QWidget* parent) : QWidget(
 
 void Tfrm_preview::ShowPreview(Tfrm_childwin* document, int index) { picture_->setImage(document, index); }
 
-// Spontaneous events come from the window system (the frame minimised or restored) and do not
-// change whether the preview is wanted.
-void Tfrm_preview::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        emit visibilityChanged(true);
-}
-
-void Tfrm_preview::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        emit visibilityChanged(false);
-}
-
 } // namespace ormel

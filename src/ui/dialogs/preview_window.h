@@ -24,12 +24,7 @@ public:
     // Shows image `index` of the document's images and redraws.
     void ShowPreview(Tfrm_childwin* document, int index);
 
-signals:
-    void visibilityChanged(bool visible);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     PreviewPicture* picture_;

@@ -235,14 +235,6 @@ void Tfrm_history::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return; // the frame was restored from its minimised state
     refreshHistory();
-    emit visibilityChanged(true);
-}
-
-void Tfrm_history::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        emit visibilityChanged(false);
 }
 
 bool Tfrm_history::eventFilter(QObject* watched, QEvent* event)

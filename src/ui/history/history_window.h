@@ -28,13 +28,9 @@ public slots:
     void Undo();
     void Redo();
 
-signals:
-    // Shown or hidden: the frame ticks its "History Window" command to match.
-    void visibilityChanged(bool visible);
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
