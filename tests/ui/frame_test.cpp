@@ -172,8 +172,11 @@ private slots:
         Tfrm_childwin* document = frame_->ActiveDocument();
         const TIconImage original = *document->CurrentImage();
         QVERIFY(!action("act_Undo")->isEnabled());
+        QWidget* strip = document->findChild<QWidget*>(QStringLiteral("img_strip"));
+        const QImage cellsBefore = strip->grab().toImage();
         trigger("act_FlipHorizontal");
         trigger("act_Rotate90CW");
+        QVERIFY(strip->grab().toImage() != cellsBefore); // the current cell shows the change
         QVERIFY(document->Document().Modified);
         QCOMPARE(document->windowTitle(), QStringLiteral("edit.ico *"));
         const TIconImage edited = *document->CurrentImage();

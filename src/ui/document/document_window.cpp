@@ -159,7 +159,9 @@ void Tfrm_childwin::RecordChange(const QString& caption)
     TIconImage* image = document_.CurrentImage();
     if (image == nullptr)
         return;
-    RefreshCurrentImage();
+    // Only the current image changed: its cell is composed again, the others stay.
+    strip_->refreshCell(document_.CurrentIndex);
+    showCurrentImage();
     services_.addStep(*this, *image, caption);
     SetModified(true);
 }

@@ -1,6 +1,7 @@
 #include "document/image_strip.h"
 
 #include "raster/composite.h"
+#include "raster/paint.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -67,11 +68,23 @@ void ImageStrip::rebuild()
     const int cells = cellCount();
     const int width = std::max(1, kCellWidth * cells);
     thumbnails_.resizeForOverwrite(width, kStripHeight);
-    thumbnails_.fill(std::uint8_t(backColor_ >> 16), std::uint8_t(backColor_ >> 8), std::uint8_t(backColor_));
+    FillBitmap(thumbnails_, backColor_);
     for (int i = 0; i < cells; ++i)
         DrawStripCell(thumbnails_, *images_, i, backColor_);
     setFixedSize(width, kStripHeight);
     update();
+}
+
+void ImageStrip::refreshCell(int index)
+{
+    if (index < 0 || index >= cellCount() || thumbnails_.width() < kCellWidth * cellCount()) {
+        rebuild();
+        return;
+    }
+    const int left = kCellWidth * index + kThumbLeft;
+    FillBitmapRect(thumbnails_, backColor_, TRect{left, kThumbTop, left + kThumbSize, kThumbTop + kThumbSize});
+    DrawStripCell(thumbnails_, *images_, index, backColor_);
+    update(QRect(kCellWidth * index, 0, kCellWidth, kStripHeight));
 }
 
 void ImageStrip::paintEvent(QPaintEvent* event)

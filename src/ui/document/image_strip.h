@@ -28,6 +28,8 @@ public:
     void setBackColor(TColor colour);
     // Composes the thumbnails again after the images changed.
     void rebuild();
+    // Composes one cell's thumbnail again after its image changed.
+    void refreshCell(int index);
     // Frames this cell red; only the frames are redrawn.
     void setCurrent(int index);
     int current() const { return current_; }
