@@ -18,6 +18,7 @@ class Tfrm_add_new_image;
 class Tfrm_DeleIconImage;
 class Tfrm_childwin;
 class ToolDispatcher;
+class ColourSource;
 
 // What the frame shares with every window: the dialog service, the directories, the undo
 // history with its recycle bin, the recent files and the strip background colour. Windows
@@ -53,6 +54,10 @@ public:
     ToolDispatcher* toolDispatcher() const { return toolDispatcher_; }
     void setToolDispatcher(ToolDispatcher* dispatcher) { toolDispatcher_ = dispatcher; }
 
+    // The colour panel; null until one exists.
+    ColourSource* colourSource() const { return colourSource_; }
+    void setColourSource(ColourSource* source) { colourSource_ = source; }
+
     // The add-image and delete-image dialogs, one each for the whole run; the frame makes them.
     void setFormatDialogs(Tfrm_add_new_image* addImage, Tfrm_DeleIconImage* deleteImage)
     {
@@ -75,6 +80,9 @@ signals:
     // A document's current image was selected or refreshed (null: no document is active).
     void currentImageChanged(Tfrm_childwin* document);
     void stripBackColorChanged();
+    // The drawing colour, the alpha, the colour panel's palette or a tool setting changed: the
+    // tool palette redraws its preview and the active document takes the panel's palette.
+    void coloursChanged();
     void recentFilesChanged();
     // A document window's preview button: the frame toggles its "Preview Window" command.
     void previewToggleRequested();
@@ -90,6 +98,7 @@ private:
     TColor stripBackColor_;
     std::function<Tfrm_childwin*()> activeDocument_;
     ToolDispatcher* toolDispatcher_ = nullptr;
+    ColourSource* colourSource_ = nullptr;
     Tfrm_add_new_image* addImage_ = nullptr;
     Tfrm_DeleIconImage* deleteImage_ = nullptr;
 };
