@@ -12,7 +12,9 @@
 #include "main/editor_services.h"
 #include "main/floating_windows.h"
 #include "main/main_window.h"
+#include "tools/tool_palette.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
@@ -91,6 +93,12 @@ int main(int argc, char** argv)
     history.findChild<QTabWidget*>(QStringLiteral("pgc_history"))->setCurrentIndex(1);
     ok &= Save(history, out, QStringLiteral("frm_history-recycle"));
     ok &= Save(frame.Floating().Preview(), out);
+    // The tool palette with each kind of page.
+    Tfrm_tools_panel& tools = frame.Floating().Tools();
+    for (const char* button : {"btn_brush", "btn_Rect", "btn_Dropper"}) {
+        tools.findChild<QAbstractButton*>(QLatin1String(button))->click();
+        ok &= Save(tools, out, tools.objectName() + QLatin1Char('-') + QLatin1String(button + 4));
+    }
 
     Tfrm_add_new_image& add = frame.Floating().AddImageDialog();
     add.Prepare(&first->Document().Images, first->CurrentIndex());

@@ -7,6 +7,7 @@
 #include "effects/tone_dialogs.h"
 #include "history/history_window.h"
 #include "main/floating_windows.h"
+#include "tools/tool_palette.h"
 #include "main/main_window.h"
 #include "ui_test_support.h"
 
@@ -65,6 +66,7 @@ private slots:
         QStringList faults = Unreachable(*frame, false);
         FloatingWindows& floating = frame->Floating();
         floating.Preview().show();
+        faults += Unreachable(floating.Tools(), false);
         faults += Unreachable(floating.History(), false);
         faults += Unreachable(floating.Preview(), false);
         floating.AddImageDialog().Prepare(&document->Document().Images, 0);

@@ -1,5 +1,7 @@
 #include "document/document_window.h"
+#include "main/floating_windows.h"
 #include "main/main_window.h"
+#include "tools/tool_palette.h"
 #include "ui_test_support.h"
 
 #include <QMdiArea>
@@ -8,6 +10,7 @@
 #include <QAbstractButton>
 #include <QSlider>
 #include <QRandomGenerator>
+#include <QSpinBox>
 
 #include <memory>
 
@@ -69,7 +72,7 @@ private slots:
             if (frame->Documents().size() < 2 || random.bounded(40) == 0)
                 frame->OpenFiles({icons[random.bounded(2)]});
 
-            switch (random.bounded(4)) {
+            switch (random.bounded(5)) {
             case 0: { // a command from the menus
                 QList<QAction*> actions;
                 for (QAction* action : frame->findChildren<QAction*>())
@@ -113,6 +116,20 @@ private slots:
                     sub->resize(200 + random.bounded(900), 200 + random.bounded(700));
                 else
                     frame->MdiArea().setActiveSubWindow(sub);
+                break;
+            }
+            case 4: { // a tool, or a tool setting
+                QList<QAbstractButton*> buttons;
+                for (QAbstractButton* button : frame->Floating().Tools().findChildren<QAbstractButton*>())
+                    if (button->isEnabled() && button->isVisible())
+                        buttons.append(button);
+                const QList<QSpinBox*> spins = frame->Floating().Tools().findChildren<QSpinBox*>();
+                if (random.bounded(2) == 0 && !buttons.isEmpty()) {
+                    QTest::mouseClick(buttons[random.bounded(int(buttons.size()))], Qt::LeftButton);
+                } else if (!spins.isEmpty()) {
+                    QSpinBox* spin = spins[random.bounded(int(spins.size()))];
+                    spin->setValue(spin->minimum() + random.bounded(spin->maximum() - spin->minimum() + 1));
+                }
                 break;
             }
             }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace ormel {
 
@@ -85,6 +86,44 @@ void CanvasView::paintEvent(QPaintEvent* event)
     const QImage picture(work_.data(), work_.width(), work_.height(), work_.stride(), QImage::Format_BGR888);
     const QRect dirty = event->rect().intersected(canvas);
     painter.drawImage(dirty.topLeft(), picture, dirty.translated(-canvas.topLeft()));
+    if (!outline_.isEmpty()) {
+        painter.setPen(QColor(102, 102, 102));
+        painter.translate(canvas.topLeft());
+        painter.drawPolygon(outline_);
+    }
+}
+
+void CanvasView::setOutline(const QPolygon& path)
+{
+    if (path == outline_)
+        return;
+    const QPoint origin = canvasRect().topLeft();
+    if (!outline_.isEmpty())
+        update(outline_.boundingRect().adjusted(-1, -1, 2, 2).translated(origin));
+    outline_ = path;
+    if (!outline_.isEmpty())
+        update(outline_.boundingRect().adjusted(-1, -1, 2, 2).translated(origin));
+}
+
+void CanvasView::leaveEvent(QEvent* event)
+{
+    setOutline({});
+    lastImagePosition_ = QPoint(-1, -1);
+    QWidget::leaveEvent(event);
+}
+
+void CanvasView::hideEvent(QHideEvent* event)
+{
+    if (std::exchange(buttonDown_, false))
+        emit grabLost();
+    QWidget::hideEvent(event);
+}
+
+bool CanvasView::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowDeactivate && std::exchange(buttonDown_, false))
+        emit grabLost();
+    return QWidget::event(event);
 }
 
 TCanvasEvent CanvasView::makeEvent(TCanvasEvent::Kind kind, const QMouseEvent& event) const

@@ -4,6 +4,7 @@
 #include "files/icon_image.h"
 #include "raster/canvas_compose.h"
 
+#include <QPolygon>
 #include <QWidget>
 
 namespace ormel {
@@ -33,12 +34,19 @@ public:
     QRect canvasRect() const;
     // The composed canvas, one pixel per canvas pixel.
     QImage canvasPicture() const;
+    // A tool's footprint outline drawn over the canvas: a closed path in canvas pixels (empty:
+    // none). It goes away when the pointer leaves the canvas.
+    void setOutline(const QPolygon& path);
+    const QPolygon& outline() const { return outline_; }
 
 signals:
     void canvasEvent(const TCanvasEvent& event);
     // The pointer moved onto another image pixel.
     void imagePositionChanged(int x, int y);
     void layoutChanged();
+    // A button was down when the window lost the pointer (deactivated or hidden): the press
+    // gets no release.
+    void grabLost();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +54,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void layOut();
@@ -57,6 +68,7 @@ private:
     Raster work_;
     QPoint lastImagePosition_{-1, -1};
     bool buttonDown_ = false;
+    QPolygon outline_;
 };
 
 } // namespace ormel

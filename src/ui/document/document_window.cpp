@@ -88,6 +88,10 @@ Tfrm_childwin::Tfrm_childwin(TIconDocument document, EditorServices& services, Q
         tooSmallTimer_->start();
     });
     connect(canvas_, &CanvasView::canvasEvent, this, &Tfrm_childwin::dispatchCanvasEvent);
+    connect(canvas_, &CanvasView::grabLost, this, [this] {
+        if (ToolDispatcher* dispatcher = services_.toolDispatcher())
+            dispatcher->canvasGrabLost(*this);
+    });
     connect(strip_, &ImageStrip::picked, this, &Tfrm_childwin::SelectImage);
     connect(&services_, &EditorServices::stripBackColorChanged, this,
             [this] { strip_->setBackColor(services_.stripBackColor()); });

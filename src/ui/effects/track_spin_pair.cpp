@@ -42,6 +42,12 @@ TrackSpinPair::TrackSpinPair(QFormLayout& form, const QString& label, const char
     connect(spin_, &QSpinBox::valueChanged, this, &TrackSpinPair::take);
 }
 
+void TrackSpinPair::setValueQuietly(int value)
+{
+    const QSignalBlocker blocker(this);
+    take(value);
+}
+
 void TrackSpinPair::take(int value)
 {
     if (value == value_)

@@ -23,6 +23,8 @@ public:
     int value() const { return value_; }
     QSlider& track() const { return *track_; }
     QSpinBox& spin() const { return *spin_; }
+    // Moves both controls to `value` and takes it, without announcing a change.
+    void setValueQuietly(int value);
 
 signals:
     void valueChanged(int value);

@@ -10,6 +10,8 @@
 #include "main/view_commands.h"
 #include "main/window_placement_keeper.h"
 #include "settings/window_placement.h"
+#include "tools/drawing_dispatcher.h"
+#include "tools/tool_palette.h"
 
 namespace ormel {
 
@@ -25,6 +27,9 @@ TRect ToTRect(const QRect& r) { return TRect{r.left(), r.top(), r.right() + 1, r
 FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject(&frame), frame_(frame)
 {
     EditorServices& services = frame.Services();
+    tools_ = new Tfrm_tools_panel(services, &frame);
+    dispatcher_ = new DrawingDispatcher(services, *tools_, this);
+    services.setToolDispatcher(dispatcher_);
     history_ = new Tfrm_history(services, &frame);
     preview_ = new Tfrm_preview(services, &frame);
     addImage_ = new Tfrm_add_new_image(services, &frame);
@@ -43,6 +48,9 @@ FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject
 
 FloatingWindows::~FloatingWindows()
 {
+    frame_.Services().setToolDispatcher(nullptr);
+    delete dispatcher_;
+    delete tools_;
     delete history_;
     delete preview_;
     delete addImage_;
@@ -53,10 +61,14 @@ void FloatingWindows::placeAndShow()
 {
     const std::string file = frame_.Services().positionFile();
     TPanelSizes sizes;
+    sizes.ToolPalette = {tools_->sizeHint().width(), tools_->sizeHint().height()};
     sizes.ColourPanel = kColourPanelSize;
     sizes.History = {history_->width(), history_->height()};
     sizes.Preview = {preview_->width(), preview_->height()};
     const TPanelRects places = PlacePanelsRoundFrame(ToTRect(frame_.frameGeometry()), sizes);
+    if (!HasStoredPosition(file, tools_->objectName().toStdString()))
+        tools_->move(places.ToolPalette.Left, places.ToolPalette.Top);
+    tools_->show();
     if (!HasStoredPosition(file, history_->objectName().toStdString()))
         history_->move(places.History.Left, places.History.Top);
     if (!HasStoredPosition(file, preview_->objectName().toStdString()))

@@ -6,13 +6,15 @@ namespace ormel {
 
 class Tfrm_add_new_image;
 class Tfrm_DeleIconImage;
+class DrawingDispatcher;
 class Tfrm_history;
 class Tfrm_main;
 class Tfrm_preview;
+class Tfrm_tools_panel;
 class ViewCommands;
 
-// The windows that exist once for the whole run besides the frame: the history and preview
-// windows (floating above the frame) and the add-image and delete-image dialogs. Created with
+// The windows that exist once for the whole run besides the frame: the tool palette, the
+// history and preview windows (floating above the frame) and the add-image and delete-image dialogs. Created with
 // the frame; placed round it and shown as they were when the frame first shows; their
 // "showing" states stored when it closes.
 class FloatingWindows : public QObject {
@@ -23,6 +25,7 @@ public:
     // Closes and deletes the windows.
     ~FloatingWindows() override;
 
+    Tfrm_tools_panel& Tools() const { return *tools_; }
     Tfrm_history& History() const { return *history_; }
     Tfrm_preview& Preview() const { return *preview_; }
     Tfrm_add_new_image& AddImageDialog() const { return *addImage_; }
@@ -36,6 +39,8 @@ public:
 
 private:
     Tfrm_main& frame_;
+    Tfrm_tools_panel* tools_;
+    DrawingDispatcher* dispatcher_;
     Tfrm_history* history_;
     Tfrm_preview* preview_;
     Tfrm_add_new_image* addImage_;

@@ -1,0 +1,318 @@
+#include "document/canvas_view.h"
+#include "document/document_window.h"
+#include "main/colour_source.h"
+#include "main/main_window.h"
+#include "tools/bucket_tool.h"
+#include "tools/freehand_stroke.h"
+#include "tools/shape_tool.h"
+#include "tools/tool_palette.h"
+#include "ui_test_support.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+
+#include <memory>
+
+using namespace ormel;
+using namespace ormel::test;
+
+namespace {
+
+// The colour panel as the tools see it: a colour, an alpha, and what they report back.
+class FakeColours : public ColourSource {
+public:
+    TColor colour = MakeColor(200, 30, 60);
+    int alpha = 255;
+    int mode = Depth32;
+    QList<TColor> recent;
+
+    TColor CurrentColor() const override { return colour; }
+    int CurrentAlpha() const override { return alpha; }
+    int ColorMode() const override { return mode; }
+    const TLogPalette* CurrentPalette() const override { return nullptr; }
+    void SetColor(TColor c) override { colour = c; }
+    void SetAlpha(int a) override { alpha = a; }
+    void AddRecentColor(TColor c) override { recent << c; }
+};
+
+// A 16 x 16 image: a left half of one colour (palette index 1), a right half of another
+// (index 2), with a transparent top-left corner.
+TIconImage TwoHalves(int depth)
+{
+    TIconImage image;
+    NewIconImage(image, 16, 16, -1, depth);
+    image.Mask.fill(0, 0, 0);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            std::uint8_t* p = image.Bitmap.pixel(x, y);
+            if (IsIndexedDepth(depth))
+                p[0] = p[1] = 0, p[2] = x < 8 ? 1 : 2;
+            else
+                p[0] = x < 8 ? 40 : 220, p[1] = 90, p[2] = x < 8 ? 10 : 180;
+            image.Mask.pixel(x, y)[0] = x < 2 && y < 2 ? 255 : 0;
+        }
+    return image;
+}
+
+bool Same(const TIconImage& a, const TIconImage& b) { return a.Bitmap == b.Bitmap && a.Mask == b.Mask; }
+
+// The image pixels the drags go through.
+const QList<QPoint> kPath{{2, 3}, {5, 4}, {9, 9}, {12, 6}};
+
+} // namespace
+
+class DrawingTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs* dialogs_ = nullptr;
+    FakeColours colours_;
+    std::unique_ptr<Tfrm_main> frame_;
+
+    Tfrm_tools_panel& palette() { return *frame_->findChild<Tfrm_tools_panel*>(); }
+    template <typename T> T* control(const char* name) { return palette().findChild<T*>(QLatin1String(name)); }
+    void chooseTool(const char* button) { QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton); }
+    void type(const char* spin, int value)
+    {
+        QSpinBox* box = control<QSpinBox>(spin);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QString::number(value));
+    }
+    Tfrm_childwin* open(int depth, int images = 1)
+    {
+        TIconDocument document;
+        for (int i = 0; i < images; ++i)
+            document.AddImage(TwoHalves(depth));
+        document.CurrentIndex = 0;
+        Tfrm_childwin* window = frame_->AddDocumentWindow(std::move(document));
+        QCoreApplication::processEvents();
+        return window;
+    }
+    std::size_t steps() { return frame_->Services().history().CurrentItem()->Steps.size(); }
+    QString lastStep() { return QString::fromStdString(frame_->Services().history().CurrentItem()->Steps.back().Caption); }
+
+    // The canvas point in the middle of an image pixel, in widget coordinates.
+    static QPoint At(CanvasView& canvas, QPoint pixel)
+    {
+        const int zoom = canvas.Zoom();
+        return canvas.canvasRect().topLeft() + pixel * zoom + QPoint(zoom / 2, zoom / 2);
+    }
+    static void move(CanvasView& canvas, QPoint pixel, Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(QEvent::MouseMove, At(canvas, pixel), canvas.mapToGlobal(At(canvas, pixel)), Qt::NoButton,
+                          buttons, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &event);
+    }
+    // Presses at the first point, drags through the others and releases at the last.
+    static void drag(CanvasView& canvas, const QList<QPoint>& path, bool release = true)
+    {
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, At(canvas, path.front()));
+        for (const QPoint& p : path.mid(1))
+            move(canvas, p, Qt::LeftButton);
+        if (release)
+            QTest::mouseRelease(&canvas, Qt::LeftButton, {}, At(canvas, path.back()));
+    }
+
+private slots:
+    void init()
+    {
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        frame_ = std::make_unique<Tfrm_main>(std::move(dialogs));
+        colours_ = FakeColours();
+        frame_->Services().setColourSource(&colours_);
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    }
+    void cleanup() { frame_.reset(); }
+
+    void freehandStrokesPaintWhatTheEngineDoes_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("spin");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("depth");
+        const struct {
+            const char* button;
+            const char* spin;
+            int size;
+            FreehandTool tool;
+        } tools[] = {{"btn_pencil", "spn_PencilSize", 3, FreehandTool::Pencil},
+                     {"btn_brush", "spn_BrushSize", 2, FreehandTool::Brush},
+                     {"btn_eraser", "spn_EraserSize", 4, FreehandTool::Eraser},
+                     {"btn_Line", "spn_LineSize", 2, FreehandTool::Line}};
+        for (const auto& t : tools)
+            for (int depth : {Depth4, Depth8, Depth24, Depth32})
+                QTest::addRow("%s %d-bit", t.button + 4, DepthToBits(depth))
+                    << t.button << t.spin << t.size << int(t.tool) << depth;
+    }
+    void freehandStrokesPaintWhatTheEngineDoes()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, spin);
+        QFETCH(int, size);
+        QFETCH(int, tool);
+        QFETCH(int, depth);
+        // Indexed images take the panel's palette index.
+        if (IsIndexedDepth(depth))
+            colours_.colour = 3, colours_.mode = depth;
+        colours_.alpha = 160;
+        Tfrm_childwin* document = open(depth);
+        chooseTool(qPrintable(button));
+        type(qPrintable(spin), size);
+        const std::size_t before = steps();
+
+        CanvasView& canvas = document->Canvas();
+        const int zoom = canvas.Zoom();
+        TIconImage expected = *document->CurrentImage();
+        TFreehandStroke engine;
+        const auto width = FreehandTool(tool) == FreehandTool::Brush ? 2 * size + 1 : size;
+        const TStrokeSettings settings =
+            FreehandSettings(FreehandTool(tool), width, 32, colours_.colour, colours_.alpha, false);
+        const auto canvasPoint = [&](QPoint p) { return p * zoom + QPoint(zoom / 2, zoom / 2); };
+        engine.Press(expected, canvasPoint(kPath[0]).x(), canvasPoint(kPath[0]).y(), zoom, settings);
+        for (const QPoint& p : kPath.mid(1))
+            engine.Move(expected, canvasPoint(p).x(), canvasPoint(p).y(), zoom, true);
+        const TPaintCommit commit = *engine.Release(expected);
+
+        drag(canvas, kPath);
+        QVERIFY(Same(*document->CurrentImage(), expected));
+        QVERIFY(!Same(*document->CurrentImage(), TwoHalves(depth)));
+        QCOMPARE(steps(), before + 1);
+        QCOMPARE(lastStep(), QString::fromStdString(commit.StepName));
+        QVERIFY(document->windowTitle().endsWith(QLatin1String(" *")));
+        QCOMPARE(colours_.recent, QList<TColor>{commit.RecentColour});
+        // The canvas shows what the image holds.
+        Raster composed(canvas.canvasPicture().width(), canvas.canvasPicture().height());
+        ComposeCanvas(*document->CurrentImage(), zoom, true, TRect{0, 0, composed.width(), composed.height()}, composed);
+        QCOMPARE(canvas.canvasPicture(), QImage(composed.data(), composed.width(), composed.height(), composed.stride(),
+                                                QImage::Format_BGR888));
+    }
+
+    void bucketShapesAndDropper()
+    {
+        Tfrm_childwin* document = open(Depth32);
+        CanvasView& canvas = document->Canvas();
+        const int zoom = canvas.Zoom();
+
+        // The dropper reads the pixel under the pointer and takes it into the colour panel
+        // without a step.
+        chooseTool("btn_Dropper");
+        const std::size_t before = steps();
+        move(canvas, {15, 15}, Qt::NoButton);
+        QCOMPARE(control<QLabel>("lbl_DropperR")->text(), QStringLiteral("R:180"));
+        QCOMPARE(control<QLabel>("lbl_DropperA")->text(), QStringLiteral("A:255"));
+        QTest::mouseClick(&canvas, Qt::LeftButton, {}, At(canvas, {0, 0}));
+        QCOMPARE(colours_.alpha, 0);
+        QTest::mouseClick(&canvas, Qt::LeftButton, {}, At(canvas, {15, 15}));
+        QCOMPARE(colours_.colour, MakeColor(180, 90, 220));
+        QCOMPARE(colours_.alpha, 255);
+        QCOMPARE(steps(), before);
+
+        // The bucket fills the left half only, as the engine does.
+        chooseTool("btn_bucket");
+        type("spn_BucketTolerance", 0);
+        TIconImage expected = *document->CurrentImage();
+        TBucketTool bucket;
+        bucket.Press(expected, 4 * zoom, 8 * zoom, zoom, TBucketSettings{0, colours_.colour, 255});
+        QTest::mouseClick(&canvas, Qt::LeftButton, {}, At(canvas, {4, 8}));
+        QVERIFY(Same(*document->CurrentImage(), expected));
+        QCOMPARE(lastStep(), QStringLiteral("Bucket"));
+
+        // A rectangle drag draws the palette's shape from the press to the release pixel.
+        chooseTool("btn_Rect");
+        TShapeTool rectangle(ShapeKind::Rectangle);
+        rectangle.Press(expected, 3 * zoom, 3 * zoom, zoom);
+        rectangle.Move(expected, 12 * zoom, 10 * zoom, zoom, true,
+                       palette().ShapePaint(ShapeKind::Rectangle, colours_.colour, 255));
+        drag(canvas, {{3, 3}, {7, 7}, {12, 10}});
+        QVERIFY(Same(*document->CurrentImage(), expected));
+        QCOMPARE(lastStep(), QStringLiteral("Rectangle"));
+    }
+
+    void paletteButtonsAndLimits()
+    {
+        // The pressed tool's button released again leaves no tool: clicks change nothing.
+        Tfrm_childwin* document = open(Depth8);
+        chooseTool("btn_pencil");
+        QCOMPARE(palette().CurrentTool(), int(ToolPencil));
+        chooseTool("btn_brush");
+        QVERIFY(!control<QAbstractButton>("btn_pencil")->isChecked());
+        chooseTool("btn_brush");
+        QCOMPARE(palette().CurrentTool(), int(ToolNone));
+        QVERIFY(control<QWidget>("tab_welcome")->isVisible());
+        const std::size_t before = steps();
+        drag(document->Canvas(), kPath);
+        QCOMPARE(steps(), before);
+        QVERIFY(Same(*document->CurrentImage(), TwoHalves(Depth8)));
+        move(document->Canvas(), {7, 11}, Qt::NoButton);
+        QCOMPARE(control<QLabel>("pan_XY")->text(), QStringLiteral("X: 7               Y: 11"));
+
+        // An 8-bit image refuses a soft brush and anti-aliased lines; a 32-bit one takes them.
+        chooseTool("btn_brush");
+        type("spn_BrushGradient", 100);
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QCOMPARE(dialogs_->messages[0].first, QStringLiteral("Anti Aliasing"));
+        QCOMPARE(control<QSpinBox>("spn_BrushGradient")->value(), 255);
+        QCOMPARE(control<QSlider>("trc_BrushGradient")->value(), 255);
+        chooseTool("btn_Line");
+        QVERIFY(control<QCheckBox>("chk_LineAntiAliase")->isVisible());
+        QTest::keyClick(control<QCheckBox>("chk_LineAntiAliase"), Qt::Key_Space);
+        QVERIFY(!palette().LineAntiAlias());
+        QCOMPARE(dialogs_->messages.size(), 2);
+        // A rectangle page in an indexed mode draws a border instead of border and fill.
+        colours_.mode = Depth8;
+        chooseTool("btn_Rect");
+        QCOMPARE(control<QComboBox>("cmb_RectType")->currentIndex(), 0);
+        QVERIFY(!control<QCheckBox>("chk_RectGradient")->isVisible());
+
+        colours_.mode = Depth32;
+        open(Depth32);
+        chooseTool("btn_brush");
+        type("spn_BrushGradient", 100);
+        QCOMPARE(palette().BrushGradient(), 100);
+        QCOMPARE(dialogs_->messages.size(), 2);
+    }
+
+    void aDragHoldsTheImageUntilItEnds()
+    {
+        // Keys pressed mid-stroke (undo, the next image) wait: the stroke stays on its image and
+        // becomes one step after the one before it.
+        Tfrm_childwin* document = open(Depth32, 2);
+        CanvasView& canvas = document->Canvas();
+        chooseTool("btn_pencil");
+        const std::size_t before = steps();
+        drag(canvas, kPath.mid(0, 2));
+        drag(canvas, kPath.mid(1, 2), false);
+        QTest::keyClick(document, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(document, Qt::Key_Right);
+        move(canvas, kPath[3], Qt::LeftButton);
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, At(canvas, kPath[3]));
+        QCOMPARE(document->CurrentIndex(), 0);
+        QCOMPARE(steps(), before + 2);
+        QCOMPARE(frame_->Services().history().CurrentItem()->Position, int(before + 1));
+        QTest::keyClick(document, Qt::Key_Right);
+        QCOMPARE(document->CurrentIndex(), 1);
+        QTest::keyClick(document, Qt::Key_Left);
+
+        // The window losing the pointer mid-drag commits the stroke; the late release is no
+        // second step, and keys work again.
+        const QList<QPoint> elsewhere{{1, 12}, {6, 14}};
+        drag(canvas, elsewhere, false);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&canvas, &deactivate);
+        QCOMPARE(steps(), before + 3);
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, At(canvas, elsewhere.back()));
+        QCOMPARE(steps(), before + 3);
+        const TIconImage drawn = *document->CurrentImage();
+        frame_->findChild<QAction*>(QStringLiteral("act_Undo"))->trigger();
+        QVERIFY(!Same(*document->CurrentImage(), drawn));
+    }
+};
+
+ORMEL_UI_TEST_MAIN(DrawingTest)
+#include "drawing_test.moc"
