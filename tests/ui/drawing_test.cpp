@@ -127,7 +127,13 @@ private slots:
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
     }
-    void cleanup() { frame_.reset(); }
+    void cleanup()
+    {
+        // Each test starts from the palette's own defaults.
+        const QString settings = QString::fromStdString(frame_->Services().configFile());
+        frame_.reset();
+        QFile::remove(settings);
+    }
 
     void freehandStrokesPaintWhatTheEngineDoes_data()
     {
@@ -276,6 +282,22 @@ private slots:
         type("spn_BrushGradient", 100);
         QCOMPARE(palette().BrushGradient(), 100);
         QCOMPARE(dialogs_->messages.size(), 2);
+    }
+
+    void settingsComeBackNextRun()
+    {
+        type("spn_PencilSize", 7);
+        chooseTool("btn_Rect");
+        control<QComboBox>("cmb_RectType")->setCurrentIndex(2);
+        QTest::mouseClick(control<QAbstractButton>("btn_RectStyle03"), Qt::LeftButton);
+        QVERIFY(frame_->close());
+        frame_.reset();
+        init();
+        QCOMPARE(palette().PencilSize(), 7);
+        const TShapePaint paint = palette().ShapePaint(ShapeKind::Rectangle, 0, 255);
+        QCOMPARE(paint.Type, 2);
+        QCOMPARE(paint.Style, 3);
+        QCOMPARE(palette().CurrentTool(), int(ToolNone));
     }
 
     void aDragHoldsTheImageUntilItEnds()

@@ -9,6 +9,7 @@
 #include "main/window_placement_keeper.h"
 #include "tools/shape_page.h"
 #include "tools/tool_previews.h"
+#include "tools/tool_settings_store.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -123,6 +124,10 @@ Tfrm_tools_panel::Tfrm_tools_panel(EditorServices& services, QWidget* parent)
         connect(pair, &TrackSpinPair::valueChanged, this, &Tfrm_tools_panel::redrawPreview);
     connect(&services_, &EditorServices::coloursChanged, this, &Tfrm_tools_panel::redrawPreview);
     connect(&services_, &EditorServices::currentImageChanged, this, &Tfrm_tools_panel::currentImageChanged);
+    // The settings of the last run come back; they are kept when the editor quits.
+    RestoreControls(*this, services_.configFile(), "tools");
+    connect(&services_, &EditorServices::aboutToQuit, this,
+            [this] { StoreControls(*this, services_.configFile(), "tools"); });
     showPage(ToolNone);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     new PlacementKeeper(*this, services_.positionFile(), true, false);
