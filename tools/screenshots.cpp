@@ -12,6 +12,7 @@
 #include "main/editor_services.h"
 #include "main/floating_windows.h"
 #include "main/main_window.h"
+#include "tools/gradient_dialog.h"
 #include "tools/tool_palette.h"
 
 #include <QAbstractButton>
@@ -99,6 +100,8 @@ int main(int argc, char** argv)
         tools.findChild<QAbstractButton*>(QLatin1String(button))->click();
         ok &= Save(tools, out, tools.objectName() + QLatin1Char('-') + QLatin1String(button + 4));
     }
+    ok &= Save(*tools.findChild<Tfrm_GradientColor*>(), out);
+    tools.findChild<Tfrm_GradientColor*>()->hide();
 
     Tfrm_add_new_image& add = frame.Floating().AddImageDialog();
     add.Prepare(&first->Document().Images, first->CurrentIndex());

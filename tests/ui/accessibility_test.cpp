@@ -7,6 +7,7 @@
 #include "effects/tone_dialogs.h"
 #include "history/history_window.h"
 #include "main/floating_windows.h"
+#include "tools/gradient_dialog.h"
 #include "tools/tool_palette.h"
 #include "main/main_window.h"
 #include "ui_test_support.h"
@@ -78,7 +79,8 @@ private slots:
         Tfrm_Color_Balance balance(frame->Services(), frame.get());
         for (QDialog* dialog : std::initializer_list<QDialog*>{&floating.AddImageDialog(), &floating.DeleteImageDialog(),
                                                                &properties, &about, &brightness, &saturation,
-                                                               &balance}) {
+                                                               &balance,
+                                                               floating.Tools().findChild<Tfrm_GradientColor*>()}) {
             dialog->show();
             faults += Unreachable(*dialog, true);
             dialog->hide();

@@ -2,6 +2,7 @@
 #include "document/document_window.h"
 #include "main/colour_source.h"
 #include "main/main_window.h"
+#include "raster/paint.h"
 #include "tools/bucket_tool.h"
 #include "tools/freehand_stroke.h"
 #include "tools/shape_tool.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -282,6 +284,66 @@ private slots:
         type("spn_BrushGradient", 100);
         QCOMPARE(palette().BrushGradient(), 100);
         QCOMPARE(dialogs_->messages.size(), 2);
+    }
+
+    void gradientEditorFillsTheShapes()
+    {
+        chooseTool("btn_Rect");
+        const auto stripStart = [this] {
+            return PackPixel(palette().ShapePaint(ShapeKind::Rectangle, 0, 255).GradientStrip->pixel(0, 0));
+        };
+        const auto stripEnd = [this] {
+            return PackPixel(palette().ShapePaint(ShapeKind::Rectangle, 0, 255).GradientStrip->pixel(511, 0));
+        };
+        QCOMPARE(stripStart(), MakeColor(255, 255, 255));
+        // The rainbow preset: red at both ends.
+        dialogs_->dialogHandlers << [](QDialog& dialog) {
+            dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentIndex(1);
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BitBtn3")), Qt::LeftButton);
+            return int(QDialog::Accepted);
+        };
+        QTest::mouseClick(control<QWidget>("img_RectGradient"), Qt::LeftButton);
+        QCOMPARE(stripStart(), MakeColor(255, 0, 0));
+        QCOMPARE(stripEnd(), MakeColor(255, 0, 0));
+
+        // Cancel keeps the strip and puts the stops back; the last enabled stop cannot be
+        // disabled.
+        int positionSeen = -1;
+        dialogs_->dialogHandlers << [&](QDialog& dialog) {
+            auto* handle = dialog.findChild<QSpinBox*>(QStringLiteral("spn_HandleNo"));
+            auto* enabled = dialog.findChild<QCheckBox*>(QStringLiteral("chk_HandleEnabled"));
+            auto* position = dialog.findChild<QSpinBox*>(QStringLiteral("spn_Position"));
+            handle->setValue(3);
+            positionSeen = position->value();
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BitBtn4")), Qt::LeftButton);
+            for (int stop = 0; stop < 7; ++stop) {
+                handle->setValue(stop);
+                QTest::keyClick(enabled, Qt::Key_Space);
+            }
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(control<QWidget>("img_RectGradient"), Qt::LeftButton);
+        QCOMPARE(stripStart(), MakeColor(255, 0, 0));
+        dialogs_->dialogHandlers << [&](QDialog& dialog) {
+            auto* handle = dialog.findChild<QSpinBox*>(QStringLiteral("spn_HandleNo"));
+            auto* enabled = dialog.findChild<QCheckBox*>(QStringLiteral("chk_HandleEnabled"));
+            handle->setValue(3);
+            if (dialog.findChild<QSpinBox*>(QStringLiteral("spn_Position"))->value() != positionSeen)
+                return int(QDialog::Rejected);
+            // Unticking every stop leaves the last one enabled.
+            for (int stop = 0; stop < 7; ++stop) {
+                handle->setValue(stop);
+                if (enabled->isChecked())
+                    QTest::keyClick(enabled, Qt::Key_Space);
+            }
+            return enabled->isChecked() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        };
+        QTest::mouseClick(control<QWidget>("img_RectGradient"), Qt::LeftButton);
+        // Only the last stop of the rainbow is left: all red.
+        QCOMPARE(stripStart(), MakeColor(255, 0, 0));
+        QCOMPARE(PackPixel(palette().ShapePaint(ShapeKind::Rectangle, 0, 255).GradientStrip->pixel(256, 0)),
+                 MakeColor(255, 0, 0));
+        QVERIFY(dialogs_->dialogHandlers.isEmpty());
     }
 
     void settingsComeBackNextRun()

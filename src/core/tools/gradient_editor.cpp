@@ -44,7 +44,19 @@ void TGradientEditor::SetPosition(int position)
     stops_[static_cast<std::size_t>(SelectedStop())].Position = ClampInt(position, 0, LastPosition);
 }
 
-void TGradientEditor::SetEnabled(bool enabled) { stops_[static_cast<std::size_t>(SelectedStop())].Enabled = enabled; }
+bool TGradientEditor::SetEnabled(bool enabled)
+{
+    return SetStopEnabled(SelectedStop(), enabled);
+}
+
+bool TGradientEditor::SetStopEnabled(int index, bool enabled)
+{
+    if (!enabled && Stop(index).Enabled &&
+        std::count_if(stops_.begin(), stops_.end(), [](const TGradientHandle& s) { return s.Enabled; }) == 1)
+        return false;
+    stops_[static_cast<std::size_t>(index)].Enabled = enabled;
+    return true;
+}
 
 void TGradientEditor::SetColour(int index, TColor colour)
 {
@@ -100,10 +112,8 @@ bool TGradientEditor::Drag(int x)
 int TGradientEditor::Release(int x, int y)
 {
     for (int i = 0; i < StopCount; ++i)
-        if (PointInRect(x, y, Stop(i).EnableBox())) {
-            stops_[static_cast<std::size_t>(i)].Enabled = !Stop(i).Enabled;
-            return i;
-        }
+        if (PointInRect(x, y, Stop(i).EnableBox()))
+            return SetStopEnabled(i, !Stop(i).Enabled) ? i : -1;
     return -1;
 }
 

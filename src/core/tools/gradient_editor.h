@@ -43,9 +43,10 @@ public:
 
     // Indices outside 0..6 are ignored by every operation that takes one.
     void SelectStop(int index);
-    // The selected stop's position (clamped to 0..511) and enabled flag.
+    // The selected stop's position (clamped to 0..511) and enabled flag. A gradient keeps at
+    // least one stop: disabling the last enabled one is refused (false).
     void SetPosition(int position);
-    void SetEnabled(bool enabled);
+    bool SetEnabled(bool enabled);
     void SetColour(int index, TColor colour);
     // Loads preset 0..2 and selects stop 0.
     void ApplyPreset(int index);
@@ -56,7 +57,8 @@ public:
     // Paint-box mouse. Press selects the first stop whose glyph contains the point; a move
     // with the left button drags the selected stop by the pointer's movement (false when
     // nothing changed); a release after a single click toggles the first stop whose enable box
-    // contains the point and returns it (-1 for none).
+    // contains the point and returns it (-1 for none, or when that would disable the last
+    // enabled stop).
     void Press(int x, int y);
     bool Drag(int x);
     int Release(int x, int y);
@@ -68,6 +70,8 @@ public:
     TNodeArray Result() const;
 
 private:
+    bool SetStopEnabled(int index, bool enabled);
+
     std::array<TGradientHandle, StopCount> stops_;
     int lastX_ = 0;
 };

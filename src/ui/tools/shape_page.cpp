@@ -4,6 +4,7 @@
 #include "main/colour_source.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
+#include "tools/gradient_dialog.h"
 #include "tools/gradient_presets.h"
 #include "tools/tool_event.h"
 #include "tools/tool_previews.h"
@@ -33,9 +34,8 @@ QString Name(bool ellipse, const char* part)
 
 } // namespace
 
-ShapePage::ShapePage(EditorServices& services, bool ellipse, QWidget* parent)
-    : QWidget(parent), services_(services), ellipse_(ellipse), stops_(GradientPreset(0)),
-      strip_(DefaultGradientStrip())
+ShapePage::ShapePage(EditorServices& services, Tfrm_GradientColor& gradients, bool ellipse, QWidget* parent)
+    : QWidget(parent), services_(services), gradients_(gradients), ellipse_(ellipse), strip_(DefaultGradientStrip())
 {
     auto* form = new QFormLayout(this);
     type_ = new QComboBox;
@@ -220,7 +220,9 @@ void ShapePage::swatchClicked()
         return;
     }
     if (gradient_->isChecked()) {
-        services_.dialogs().showMessage(this, kMessage, tr("The gradient editor is not available in this version."));
+        if (gradients_.Execute())
+            DrawGradientStrip(gradients_.Result(), strip_);
+        Redraw();
         return;
     }
     const QColor chosen = services_.dialogs().askColour(this, QColor(static_cast<int>(fillColour_ & 255),

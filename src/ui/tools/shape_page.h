@@ -1,6 +1,5 @@
 #pragma once
 
-#include "raster/gradient_nodes.h"
 #include "tools/gradient_rect.h"
 
 #include <QWidget>
@@ -14,6 +13,7 @@ class QToolButton;
 namespace ormel {
 
 class EditorServices;
+class Tfrm_GradientColor;
 
 // The settings page of the rectangle or the ellipse: what is drawn (border, border and fill,
 // fill), border width, corner rounding (rectangle), gradient or plain fill with its swatch,
@@ -23,8 +23,9 @@ class ShapePage : public QWidget {
     Q_OBJECT
 
 public:
-    // `prefix` is "Rect" or "Ellipse": the controls are named after it.
-    ShapePage(EditorServices& services, bool ellipse, QWidget* parent = nullptr);
+    // The controls are named after the shape ("Rect" or "Ellipse"); `gradients` edits the
+    // gradient of either shape.
+    ShapePage(EditorServices& services, Tfrm_GradientColor& gradients, bool ellipse, QWidget* parent = nullptr);
 
     // The paint of the next shape, with the colour panel's colour and alpha.
     TShapePaint Paint(TColor colour, int alpha) const;
@@ -45,6 +46,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     EditorServices& services_;
+    Tfrm_GradientColor& gradients_;
     bool ellipse_;
     QComboBox* type_;
     QLabel* borderLabel_;
@@ -56,7 +58,6 @@ private:
     QCheckBox* antiAlias_;
     QLabel* preview_;
     TColor fillColour_ = 0xFFFFFF;
-    TNodeArray stops_;
     Raster strip_;
 };
 

@@ -7,6 +7,7 @@
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "main/window_placement_keeper.h"
+#include "tools/gradient_dialog.h"
 #include "tools/shape_page.h"
 #include "tools/tool_previews.h"
 #include "tools/tool_settings_store.h"
@@ -62,7 +63,8 @@ QPixmap PixmapOf(const Raster& raster)
 
 Tfrm_tools_panel::Tfrm_tools_panel(EditorServices& services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), services_(services),
-      buttons_(new QButtonGroup(this)), pages_(new QStackedWidget), pan_XY_(new QLabel)
+      buttons_(new QButtonGroup(this)), pages_(new QStackedWidget), pan_XY_(new QLabel),
+      gradients_(new Tfrm_GradientColor(services.dialogs(), this))
 {
     setObjectName(QStringLiteral("frm_tools_panel"));
     setWindowTitle(tr("Tools"));
@@ -114,10 +116,10 @@ Tfrm_tools_panel::Tfrm_tools_panel(EditorServices& services, QWidget* parent)
     }
 
     QWidget* rect = addPage(ToolRectangle, "tab_rect", tr("Rectangle"));
-    rectPage_ = new ShapePage(services_, false);
+    rectPage_ = new ShapePage(services_, *gradients_, false);
     static_cast<QFormLayout*>(rect->layout())->addRow(rectPage_);
     QWidget* ellipse = addPage(ToolEllipse, "tab_ellipse", tr("Ellipse"));
-    ellipsePage_ = new ShapePage(services_, true);
+    ellipsePage_ = new ShapePage(services_, *gradients_, true);
     static_cast<QFormLayout*>(ellipse->layout())->addRow(ellipsePage_);
 
     for (TrackSpinPair* pair : {pencilSize_, brushSize_, eraserSize_, lineSize_})
@@ -125,9 +127,9 @@ Tfrm_tools_panel::Tfrm_tools_panel(EditorServices& services, QWidget* parent)
     connect(&services_, &EditorServices::coloursChanged, this, &Tfrm_tools_panel::redrawPreview);
     connect(&services_, &EditorServices::currentImageChanged, this, &Tfrm_tools_panel::currentImageChanged);
     // The settings of the last run come back; they are kept when the editor quits.
-    RestoreControls(*this, services_.configFile(), "tools");
+    RestoreControls(*pages_, services_.configFile(), "tools");
     connect(&services_, &EditorServices::aboutToQuit, this,
-            [this] { StoreControls(*this, services_.configFile(), "tools"); });
+            [this] { StoreControls(*pages_, services_.configFile(), "tools"); });
     showPage(ToolNone);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     new PlacementKeeper(*this, services_.positionFile(), true, false);

@@ -18,6 +18,7 @@ namespace ormel {
 
 class EditorServices;
 class ShapePage;
+class Tfrm_GradientColor;
 class Tfrm_childwin;
 class TrackSpinPair;
 
@@ -79,6 +80,7 @@ private:
     QLabel* dropperSwatch_ = nullptr;
     QLabel* dropperLabels_[4] = {};
     QLabel* bucketPreview_ = nullptr;
+    Tfrm_GradientColor* gradients_;
     ShapePage* rectPage_ = nullptr;
     ShapePage* ellipsePage_ = nullptr;
     // The last image reported, as (document, ImageId, depth).

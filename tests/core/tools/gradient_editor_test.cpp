@@ -60,6 +60,12 @@ TEST(GradientEditorTest, DraggingClampsAndClickingTheEnableBoxToggles)
     EXPECT_EQ(StripAt(white, 511), kWhite);
     EXPECT_EQ(editor.Release(300, 40), -1);
     EXPECT_EQ(editor.StopAtColourBox(85 + 4, 30), 1);
+    // The last enabled stop stays enabled, by click or by the check box.
+    EXPECT_EQ(editor.Release(0 + 5, 40), -1);
+    editor.SelectStop(0);
+    EXPECT_FALSE(editor.SetEnabled(false));
+    EXPECT_TRUE(editor.Stop(0).Enabled);
+    EXPECT_TRUE(editor.SetEnabled(true));
 }
 
 TEST(GradientEditorTest, InverseAndPresets)
