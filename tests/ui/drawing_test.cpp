@@ -12,7 +12,11 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QClipboard>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -284,6 +288,72 @@ private slots:
         type("spn_BrushGradient", 100);
         QCOMPARE(palette().BrushGradient(), 100);
         QCOMPARE(dialogs_->messages.size(), 2);
+    }
+
+    void selectionsAndTheClipboard()
+    {
+        Tfrm_childwin* document = open(Depth32);
+        CanvasView& canvas = document->Canvas();
+        const int zoom = canvas.Zoom();
+        QAction* clear = frame_->findChild<QAction*>(QStringLiteral("act_Clear"));
+        QAction* copy = frame_->findChild<QAction*>(QStringLiteral("act_Copy"));
+        QAction* cut = frame_->findChild<QAction*>(QStringLiteral("act_Cut"));
+        QVERIFY(!copy->isEnabled());
+        const TIconImage original = *document->CurrentImage();
+
+        // Dragged from corner (5, 5) back to (2, 8): pixels 2..4 by 5..7.
+        chooseTool("btn_RectSelect");
+        const auto corner = [&](int x, int y) { return canvas.canvasRect().topLeft() + QPoint(x, y) * zoom; };
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, corner(5, 5));
+        QMouseEvent moved(QEvent::MouseMove, corner(2, 8), canvas.mapToGlobal(corner(2, 8)), Qt::NoButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &moved);
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, corner(2, 8));
+        QCOMPARE(control<QLabel>("lbl_RectSelectX")->text(), QStringLiteral("X: 2"));
+        QCOMPARE(control<QLabel>("lbl_RectSelectH")->text(), QStringLiteral("H: 3"));
+        QVERIFY(copy->isEnabled() && cut->isEnabled() && clear->isEnabled());
+
+        // A new zoom keeps the selection on the same pixels.
+        const QPolygon outline = canvas.selection();
+        frame_->MdiArea().activeSubWindow()->resize(700, 600);
+        QCoreApplication::processEvents();
+        QVERIFY(canvas.Zoom() != zoom);
+        QCOMPARE(canvas.selection(), outline);
+
+        // Copy puts our data and a picture on the clipboard; Clear empties the pixels as one step.
+        copy->trigger();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data->hasFormat(QStringLiteral("application/x-ormel")) && data->hasImage());
+        QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(), QSize(3, 3));
+        const std::size_t before = steps();
+        clear->trigger();
+        QCOMPARE(steps(), before + 1);
+        QCOMPARE(lastStep(), QStringLiteral("Clear Selected Area"));
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const bool selected = x >= 2 && x < 5 && y >= 5 && y < 8;
+                QCOMPARE(document->CurrentImage()->Mask.pixel(x, y)[0], selected ? 255 : original.Mask.pixel(x, y)[0]);
+            }
+        // The step ended the selection: the commands wait for the next one.
+        QVERIFY(!copy->isEnabled() && canvas.selection().isEmpty());
+
+        // Select All and Cut on an 8-bit image keep the palette indices under the transparency.
+        Tfrm_childwin* indexed = open(Depth8);
+        frame_->findChild<QAction*>(QStringLiteral("act_SelectAll"))->trigger();
+        cut->trigger();
+        QCOMPARE(lastStep(), QStringLiteral("Cut"));
+        QCOMPARE(indexed->CurrentImage()->Mask.pixel(9, 9)[0], 255);
+        QCOMPARE(indexed->CurrentImage()->Bitmap.pixel(9, 9)[2], 2);
+        QCOMPARE(qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData()).size(), QSize(16, 16));
+
+        // A lasso of two points, or a click, selects nothing.
+        chooseTool("btn_FreeSelect");
+        drag(indexed->Canvas(), {{1, 1}, {4, 4}});
+        QVERIFY(!indexed->Selection().HasSelection());
+        QVERIFY(!copy->isEnabled());
+        drag(indexed->Canvas(), {{1, 1}, {6, 1}, {6, 6}, {1, 6}});
+        QVERIFY(indexed->Selection().HasSelection());
+        QCOMPARE(indexed->Selection().Points().front(), indexed->Selection().Points().back());
     }
 
     void gradientEditorFillsTheShapes()

@@ -77,8 +77,7 @@ bool TOrmClipboard::CopyToClipboard(const TIconImage& image, const Raster& regio
         return false;
     Raster composite, maskPicture, colourPicture;
     ExtractSelection(image, region, background, rect, composite, maskPicture, colourPicture);
-    clipboard_.Put(EncodeOrmelBlock(colourPicture, maskPicture), composite);
-    return true;
+    return clipboard_.Put(EncodeOrmelBlock(colourPicture, maskPicture), composite);
 }
 
 bool TOrmClipboard::ReadClipboard(Raster& colourPicture, Raster& maskPicture, TRect& rect) const

@@ -17,7 +17,8 @@ class TSystemClipboard {
 public:
     virtual ~TSystemClipboard() = default;
     // Empties the clipboard, then puts the editor's block and the bitmap for other programs.
-    virtual void Put(const std::vector<std::uint8_t>& ormelBlock, const Raster& bitmap) = 0;
+    // False when the clipboard did not take them.
+    virtual bool Put(const std::vector<std::uint8_t>& ormelBlock, const Raster& bitmap) = 0;
     // The editor's block, when the clipboard holds one.
     virtual bool GetOrmelBlock(std::vector<std::uint8_t>& block) const = 0;
     // The clipboard's bitmap as 24 bits, when it holds one.
@@ -46,7 +47,7 @@ public:
 
     // Puts the selection inside `rect` on the clipboard, as the editor's block and as the
     // composite bitmap. An empty rectangle (after clipping to the image) leaves the clipboard
-    // as it was and gives false.
+    // as it was and gives false; so does a clipboard that refuses the data.
     bool CopyToClipboard(const TIconImage& image, const Raster& region, TRect rect, TColor background);
     // The picture to paste: the editor's block when the clipboard holds a readable one, else
     // its bitmap with a black (opaque) mask. `rect` is (0, 0, width, height). False, with

@@ -29,8 +29,9 @@ std::string CopySelection(TIconImage& image, const TSelection& selection, int zo
     ClipRectToBitmap(bounds, region);
     if (bounds.IsEmpty())
         return {};
-    if (mode != TSelectionCommand::Clear)
-        clipboard.CopyToClipboard(image, region, bounds, stripBackColor);
+    // Cut clears the pixels only once they are safely on the clipboard.
+    if (mode != TSelectionCommand::Clear && !clipboard.CopyToClipboard(image, region, bounds, stripBackColor))
+        return {};
     if (mode == TSelectionCommand::Copy)
         return {};
     ClearSelectedPixels(image, region, bounds);

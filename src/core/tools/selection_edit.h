@@ -17,7 +17,8 @@ enum class TSelectionCommand { Copy = 1, Cut = 2, Clear = 3 };
 // Bitmap become 255, the red bytes (an indexed image's palette indices) stay.
 void ClearSelectedPixels(TIconImage& image, const Raster& region, TRect rect);
 
-// Copy puts the selection on the clipboard; Cut does that and clears it; Clear only clears.
+// Copy puts the selection on the clipboard; Cut does that and, once the clipboard took it,
+// clears it; Clear only clears.
 // Gives the undo step to record for a changed image ("Cut", "Clear Selected Area"), empty
 // when the image did not change. Without a selection, or with one that covers no pixel,
 // nothing happens and the clipboard keeps its content.

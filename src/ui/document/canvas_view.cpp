@@ -8,11 +8,19 @@
 
 namespace ormel {
 
-CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
+CanvasView::CanvasView(QWidget* parent) : QWidget(parent), march_(new QTimer(this))
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    march_->setInterval(150);
+    connect(march_, &QTimer::timeout, this, [this] {
+        dashOffset_ = (dashOffset_ + 1) % 6;
+        const QRect corners = selection_.boundingRect();
+        update(QRect(corners.topLeft() * Zoom(), corners.bottomRight() * Zoom())
+                   .translated(canvasRect().topLeft())
+                   .adjusted(-1, -1, 2, 2));
+    });
 }
 
 void CanvasView::setImage(const TIconImage* image)
@@ -86,11 +94,36 @@ void CanvasView::paintEvent(QPaintEvent* event)
     const QImage picture(work_.data(), work_.width(), work_.height(), work_.stride(), QImage::Format_BGR888);
     const QRect dirty = event->rect().intersected(canvas);
     painter.drawImage(dirty.topLeft(), picture, dirty.translated(-canvas.topLeft()));
+    if (!selection_.isEmpty()) {
+        // Black dashes over white ones, shifted every tick so that the outline marches.
+        QPolygon scaled;
+        for (const QPoint& p : selection_)
+            scaled << p * Zoom() + canvas.topLeft();
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawPolyline(scaled);
+        QPen dashes(Qt::black, 1, Qt::CustomDashLine);
+        dashes.setDashPattern({3, 3});
+        dashes.setDashOffset(dashOffset_);
+        painter.setPen(dashes);
+        painter.drawPolyline(scaled);
+    }
     if (!outline_.isEmpty()) {
         painter.setPen(QColor(102, 102, 102));
         painter.translate(canvas.topLeft());
         painter.drawPolygon(outline_);
     }
+}
+
+void CanvasView::setSelection(const QPolygon& corners)
+{
+    if (corners == selection_)
+        return;
+    selection_ = corners;
+    if (selection_.isEmpty())
+        march_->stop();
+    else if (!march_->isActive())
+        march_->start();
+    update();
 }
 
 void CanvasView::setOutline(const QPolygon& path)

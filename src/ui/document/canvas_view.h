@@ -5,6 +5,7 @@
 #include "raster/canvas_compose.h"
 
 #include <QPolygon>
+#include <QTimer>
 #include <QWidget>
 
 namespace ormel {
@@ -38,6 +39,10 @@ public:
     // none). It goes away when the pointer leaves the canvas.
     void setOutline(const QPolygon& path);
     const QPolygon& outline() const { return outline_; }
+    // The selection's outline, in image pixel corners (empty: none), drawn as a dashed line
+    // whose dashes march.
+    void setSelection(const QPolygon& corners);
+    const QPolygon& selection() const { return selection_; }
 
 signals:
     void canvasEvent(const TCanvasEvent& event);
@@ -69,6 +74,9 @@ private:
     QPoint lastImagePosition_{-1, -1};
     bool buttonDown_ = false;
     QPolygon outline_;
+    QPolygon selection_;
+    QTimer* march_;
+    int dashOffset_ = 0;
 };
 
 } // namespace ormel

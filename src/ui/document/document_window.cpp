@@ -149,8 +149,21 @@ void Tfrm_childwin::RefreshCurrentImage()
     showCurrentImage();
 }
 
+void Tfrm_childwin::SelectionChanged()
+{
+    QPolygon outline;
+    for (const TPoint& p : selection_.Points())
+        outline << QPoint(p.X, p.Y);
+    canvas_->setSelection(outline);
+    emit services_.selectionChanged(this);
+}
+
 void Tfrm_childwin::showCurrentImage()
 {
+    if (!selection_.Points().empty()) {
+        selection_.SelectNone();
+        SelectionChanged();
+    }
     canvas_->setImage(document_.CurrentImage());
     strip_->setCurrent(document_.CurrentIndex);
     emit services_.currentImageChanged(this);

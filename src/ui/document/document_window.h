@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/icon_document.h"
+#include "tools/selection.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -40,6 +41,12 @@ public:
     int Zoom() const;
     bool ShowGrid() const { return showGrid_; }
     CanvasView& Canvas() const { return *canvas_; }
+
+    // The selection on the current image, in image pixel corners; every new current image, and
+    // every refresh of it, starts without one.
+    TSelection& Selection() { return selection_; }
+    // Shows the selection's outline on the canvas after a change and announces the change.
+    void SelectionChanged();
 
     // Appends the record as a new image, records its step "New" and makes it current.
     void AddImage(TIconImage record);
@@ -99,6 +106,7 @@ private:
     StripPanel* stripPanel_;
     QHBoxLayout* buttons_;
     CanvasView* canvas_;
+    TSelection selection_;
     QTimer* tooSmallTimer_;
     bool showGrid_ = true;
     bool snapshotFailureReported_ = false;

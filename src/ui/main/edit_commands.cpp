@@ -8,6 +8,7 @@
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "main/main_window.h"
+#include "tools/selection_commands.h"
 
 #include <QToolBar>
 
@@ -22,10 +23,31 @@ EditCommands::EditCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), fra
     menu->addSeparator();
     QAction* selectAll = AddCommand(menu, "act_SelectAll", tr("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     QAction* selectNone = AddCommand(menu, "act_SelectNone", tr("Select None"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    // Selections and the clipboard belong to the drawing tools, which this version does not
-    // have yet: their commands are shown and disabled.
-    for (QAction* action : {cut_, copy_, clear, paste_, selectAll, selectNone})
-        action->setEnabled(false);
+    // Pasting comes with a later version: its command is shown and disabled.
+    paste_->setEnabled(false);
+    clear_ = clear;
+    selectAll_ = selectAll;
+    selectNone_ = selectNone;
+    const auto onSelection = [this](TSelectionCommand mode) {
+        return [this, mode] {
+            if (Tfrm_childwin* document = frame_.ActiveDocument())
+                EditSelection(*document, mode, clipboard_, frame_.Services().stripBackColor());
+        };
+    };
+    connect(copy_, &QAction::triggered, this, onSelection(TSelectionCommand::Copy));
+    connect(cut_, &QAction::triggered, this, onSelection(TSelectionCommand::Cut));
+    connect(clear_, &QAction::triggered, this, onSelection(TSelectionCommand::Clear));
+    connect(selectAll_, &QAction::triggered, this, [this] {
+        if (Tfrm_childwin* document = frame_.ActiveDocument())
+            SelectAllPixels(*document);
+    });
+    connect(selectNone_, &QAction::triggered, this, [this] {
+        if (Tfrm_childwin* document = frame_.ActiveDocument())
+            SelectNoPixels(*document);
+    });
+    connect(&frame_.Services(), &EditorServices::selectionChanged, this, &EditCommands::updateSelection);
+    connect(&frame_.Services(), &EditorServices::currentImageChanged, this, &EditCommands::updateSelection);
+    updateSelection();
     menu->addSeparator();
     undo_ = AddCommand(menu, "act_Undo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), tr("Undo the last change"), QStringLiteral("edit-undo"));
     redo_ = AddCommand(menu, "act_Redo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
@@ -44,6 +66,17 @@ void EditCommands::addToToolBar(QToolBar& toolBar)
     toolBar.addAction(cut_);
     toolBar.addAction(copy_);
     toolBar.addAction(paste_);
+}
+
+void EditCommands::updateSelection()
+{
+    Tfrm_childwin* document = frame_.ActiveDocument();
+    const bool image = document != nullptr && document->CurrentImage() != nullptr;
+    const bool selection = image && document->Selection().HasSelection();
+    for (QAction* action : {cut_, copy_, clear_})
+        action->setEnabled(selection);
+    selectAll_->setEnabled(image);
+    selectNone_->setEnabled(image);
 }
 
 void EditCommands::updateUndoRedo()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "tools/orm_clipboard.h"
+#include "tools/system_clipboard.h"
+
 #include <QObject>
 
 class QAction;
@@ -22,13 +25,20 @@ private:
     void undo();
     void redo();
     void updateUndoRedo();
+    // Cut, Copy and Clear follow the active document's selection.
+    void updateSelection();
 
     Tfrm_main& frame_;
     QAction* cut_;
     QAction* copy_;
     QAction* paste_;
+    QAction* clear_;
+    QAction* selectAll_;
+    QAction* selectNone_;
     QAction* undo_;
     QAction* redo_;
+    QtSystemClipboard systemClipboard_;
+    TOrmClipboard clipboard_{systemClipboard_};
 };
 
 } // namespace ormel

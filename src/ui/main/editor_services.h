@@ -79,6 +79,8 @@ signals:
     void recycleBinChanged();
     // A document's current image was selected or refreshed (null: no document is active).
     void currentImageChanged(Tfrm_childwin* document);
+    // A document's selection was made, changed or removed.
+    void selectionChanged(Tfrm_childwin* document);
     void stripBackColorChanged();
     // The drawing colour, the alpha, the colour panel's palette or a tool setting changed: the
     // tool palette redraws its preview and the active document takes the panel's palette.

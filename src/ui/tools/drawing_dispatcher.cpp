@@ -25,6 +25,16 @@ std::optional<FreehandTool> FreehandOf(int tool)
     }
 }
 
+bool SelectTool(int tool) { return tool == ToolRectSelect || tool == ToolFreeSelect; }
+
+// The image pixel corner nearest the pointer: selections are kept in image corners, so that
+// they stay in place when the zoom changes.
+TPoint CornerAt(const TIconImage& image, const TCanvasEvent& event)
+{
+    const TPoint corner = SelectionCorner(image, event.CanvasX, event.CanvasY, event.Zoom);
+    return TPoint{corner.X / event.Zoom, corner.Y / event.Zoom};
+}
+
 QRect CanvasRect(TRect r)
 {
     return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
@@ -91,7 +101,18 @@ void DrawingDispatcher::press(Tfrm_childwin& document, TIconImage& image, const 
     const int tool = palette_.CurrentTool();
     document.Canvas().setOutline({});
     dragColour_ = colour();
-    if (const std::optional<FreehandTool> freehand = FreehandOf(tool)) {
+    // A new selection, or a tool that paints, ends the selection there was.
+    if (tool != ToolDropper && tool != ToolNone && !document.Selection().Points().empty()) {
+        document.Selection().SelectNone();
+        document.SelectionChanged();
+    }
+    if (SelectTool(tool)) {
+        const TPoint corner = CornerAt(image, event);
+        if (tool == ToolRectSelect)
+            document.Selection().RectPress(image, corner.X, corner.Y, 1);
+        else
+            document.Selection().LassoPress(image, corner.X, corner.Y, 1);
+    } else if (const std::optional<FreehandTool> freehand = FreehandOf(tool)) {
         const int width = *freehand == FreehandTool::Pencil  ? palette_.PencilSize()
                           : *freehand == FreehandTool::Brush ? palette_.BrushDiameter()
                           : *freehand == FreehandTool::Eraser ? palette_.EraserSize()
@@ -128,7 +149,15 @@ void DrawingDispatcher::drag(Tfrm_childwin& document, TIconImage& image, const T
     if (target_.Document != &document || targetImage() != &image)
         return;
     const bool left = event.Buttons.testFlag(Qt::LeftButton);
-    if (FreehandOf(dragTool_)) {
+    if (SelectTool(dragTool_)) {
+        const TPoint corner = CornerAt(image, event);
+        TRect outline;
+        const bool changed = dragTool_ == ToolRectSelect
+                                 ? left && document.Selection().RectMove(image, corner.X, corner.Y, 1, outline)
+                                 : left && document.Selection().LassoMove(image, corner.X, corner.Y, 1);
+        if (changed)
+            document.SelectionChanged();
+    } else if (FreehandOf(dragTool_)) {
         const TRect dirty = stroke_.Move(image, event.CanvasX, event.CanvasY, event.Zoom, left);
         document.Canvas().repaintCanvasRect(CanvasRect(dirty));
     } else if (dragTool_ == ToolRectangle || dragTool_ == ToolEllipse) {
@@ -192,6 +221,19 @@ void DrawingDispatcher::commit()
     static const TIconImage kNoImage;
     const TIconImage& palette = image != nullptr ? *image : kNoImage;
     std::optional<TPaintCommit> step;
+    if (SelectTool(tool)) {
+        // The selection closes; one without area is removed.
+        if (image != nullptr && document != nullptr) {
+            Raster region;
+            TRect bounds;
+            if (tool == ToolRectSelect)
+                document->Selection().RectRelease(*image, 1, region, bounds);
+            else
+                document->Selection().LassoRelease(*image, 1, region, bounds);
+            document->SelectionChanged();
+        }
+        return;
+    }
     if (FreehandOf(tool)) {
         step = stroke_.Release(palette);
     } else if (tool == ToolBucket) {

@@ -8,6 +8,7 @@
 #include "main/editor_services.h"
 #include "main/window_placement_keeper.h"
 #include "tools/gradient_dialog.h"
+#include "tools/selection_readout.h"
 #include "tools/shape_page.h"
 #include "tools/tool_previews.h"
 #include "tools/tool_settings_store.h"
@@ -21,6 +22,8 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace ormel {
 
@@ -41,8 +44,8 @@ struct ToolButton {
 };
 
 const ToolButton kButtons[] = {
-    {ToolRectSelect, "btn_RectSelect", "Rect Select", "[ ]", "edit-select", false},
-    {ToolFreeSelect, "btn_FreeSelect", "Lasso Tool", "~", "edit-select-lasso", false},
+    {ToolRectSelect, "btn_RectSelect", "Rect Select", "[ ]", "edit-select", true},
+    {ToolFreeSelect, "btn_FreeSelect", "Lasso Tool", "~", "edit-select-lasso", true},
     {ToolPencil, "btn_pencil", "Pencil", "P", "draw-freehand", true},
     {ToolBrush, "btn_brush", "Brush", "B", "draw-brush", true},
     {ToolText, "btn_Text", "Text", "T", "draw-text", false},
@@ -80,6 +83,14 @@ Tfrm_tools_panel::Tfrm_tools_panel(EditorServices& services, QWidget* parent)
     QWidget* welcome = addPage(ToolNone, "tab_welcome", tr("Welcome to ") + QStringLiteral("Ormel"));
     welcome->layout()->addWidget(new QLabel(tr("Choose a tool above.")));
 
+    for (auto [tool, name, title, readout] :
+         {std::tuple{ToolRectSelect, "tab_RectSelect", tr("Rect Select"), &rectReadout_},
+          std::tuple{ToolFreeSelect, "tab_FreeSelect", tr("Lasso Tool"), &lassoReadout_}}) {
+        QWidget* page = addPage(tool, name, title);
+        *readout = new SelectionReadout(QLatin1String(name + 4));
+        static_cast<QFormLayout*>(page->layout())->addRow(*readout);
+    }
+    connect(&services_, &EditorServices::selectionChanged, this, &Tfrm_tools_panel::showSelection);
     addFreehandPage(ToolPencil, "tab_pencil", tr("Pencil"), pencilSize_, "trc_PencilSize", "spn_PencilSize", 15, 1);
     QWidget* brush =
         addFreehandPage(ToolBrush, "tab_brush", tr("Brush"), brushSize_, "trc_BrushSize", "spn_BrushSize", 7, 3);
@@ -223,6 +234,19 @@ void Tfrm_tools_panel::showPage(int tool)
     else if (tool == ToolEllipse)
         ellipsePage_->Redraw();
     redrawPreview();
+    showSelection(services_.activeDocument());
+}
+
+void Tfrm_tools_panel::showSelection(Tfrm_childwin* document)
+{
+    SelectionReadout* readout = tool_ == ToolRectSelect ? rectReadout_ : tool_ == ToolFreeSelect ? lassoReadout_ : nullptr;
+    if (readout == nullptr)
+        return;
+    const TIconImage* image = document != nullptr ? document->CurrentImage() : nullptr;
+    if (image == nullptr)
+        readout->Clear();
+    else
+        readout->Show(*image, document->Selection(), services_.stripBackColor());
 }
 
 int Tfrm_tools_panel::depthCode() const

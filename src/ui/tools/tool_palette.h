@@ -17,6 +17,7 @@ class QStackedWidget;
 namespace ormel {
 
 class EditorServices;
+class SelectionReadout;
 class ShapePage;
 class Tfrm_GradientColor;
 class Tfrm_childwin;
@@ -62,6 +63,8 @@ private:
     void brushGradientChanged(int value);
     void lineAntiAliasToggled(bool on);
     void currentImageChanged(Tfrm_childwin* document);
+    // The selection tools' read-out follows the document's selection.
+    void showSelection(Tfrm_childwin* document);
     int depthCode() const;
 
     EditorServices& services_;
@@ -81,6 +84,8 @@ private:
     QLabel* dropperLabels_[4] = {};
     QLabel* bucketPreview_ = nullptr;
     Tfrm_GradientColor* gradients_;
+    SelectionReadout* rectReadout_ = nullptr;
+    SelectionReadout* lassoReadout_ = nullptr;
     ShapePage* rectPage_ = nullptr;
     ShapePage* ellipsePage_ = nullptr;
     // The last image reported, as (document, ImageId, depth).

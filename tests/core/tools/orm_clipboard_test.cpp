@@ -11,10 +11,11 @@ namespace {
 struct FakeClipboard : TSystemClipboard {
     std::vector<std::uint8_t> block;
     Raster bitmap;
-    void Put(const std::vector<std::uint8_t>& ormelBlock, const Raster& composite) override
+    bool Put(const std::vector<std::uint8_t>& ormelBlock, const Raster& composite) override
     {
         block = ormelBlock;
         bitmap = composite;
+        return true;
     }
     bool GetOrmelBlock(std::vector<std::uint8_t>& out) const override { return out = block, !block.empty(); }
     bool GetBitmap(Raster& out) const override { return out = bitmap, !bitmap.empty(); }

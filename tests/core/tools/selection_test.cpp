@@ -9,7 +9,8 @@ namespace {
 
 struct CountingClipboard : TSystemClipboard {
     int puts = 0;
-    void Put(const std::vector<std::uint8_t>&, const Raster&) override { ++puts; }
+    bool refuses = false;
+    bool Put(const std::vector<std::uint8_t>&, const Raster&) override { return ++puts, !refuses; }
     bool GetOrmelBlock(std::vector<std::uint8_t>&) const override { return false; }
     bool GetBitmap(Raster&) const override { return false; }
 };
@@ -92,8 +93,13 @@ TEST(SelectionEdit, ClearMakesSelectedPixelsTransparentAndKeepsPaletteIndices)
     selection.RectMove(image, 3, 2, 1, outline);
     EXPECT_EQ(CopySelection(image, selection, 1, TSelectionCommand::Copy, clipboard, 0), "");
     EXPECT_EQ(image.Mask, original.Mask);
+    // A clipboard that refuses the data: Cut leaves the pixels where they are.
+    system.refuses = true;
+    EXPECT_EQ(CopySelection(image, selection, 1, TSelectionCommand::Cut, clipboard, 0), "");
+    EXPECT_EQ(image.Mask, original.Mask);
+    system.refuses = false;
     EXPECT_EQ(CopySelection(image, selection, 1, TSelectionCommand::Cut, clipboard, 0), "Cut");
-    EXPECT_EQ(system.puts, 2);
+    EXPECT_EQ(system.puts, 3);
     EXPECT_EQ(test::TransparencyAt(image, 2, 1), 255);
     EXPECT_EQ(test::TransparencyAt(image, 3, 1), test::TransparencyAt(original, 3, 1));
     EXPECT_EQ(test::TransparencyAt(image, 1, 2), test::TransparencyAt(original, 1, 2));
