@@ -1,19 +1,25 @@
 // The editor's latency, end to end through the real widgets on the offscreen platform: from
 // an empty process state to the first painted window of a 10-image icon, one repaint of the
-// whole canvas, and moving to the next image with a long undo history.
+// whole canvas, moving to the next image with a long undo history, and an effect dialog's
+// setting changed until the canvas shows the result.
 #include "document/canvas_view.h"
 #include "document/document_window.h"
 #include "effects/instant_commands.h"
 #include "main/dialog_service.h"
 #include "main/main_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 
 namespace ormel {
@@ -124,6 +130,96 @@ void BM_SelectNextImageWithLongHistory(benchmark::State& state)
     document->SetModified(false);
 }
 BENCHMARK(BM_SelectNextImageWithLongHistory)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// Runs an effect dialog without a modal loop: `during` works the open dialog, then it is
+// cancelled.
+class EffectBenchDialogs : public DialogService {
+public:
+    std::function<void(QDialog&)> during;
+
+    int runDialog(QDialog& dialog) override
+    {
+        dialog.show();
+        Settle();
+        if (during)
+            during(dialog);
+        return QDialog::Rejected;
+    }
+};
+
+// One effect dialog's command and how a setting is moved to the value of step i.
+struct EffectControl {
+    const char* action;
+    std::function<void(QDialog&, int)> move;
+};
+
+std::function<void(QDialog&, int)> Slider(const char* name, int a, int b)
+{
+    return [=](QDialog& dialog, int i) { dialog.findChild<QSlider*>(QLatin1String(name))->setValue(i % 2 ? b : a); };
+}
+
+std::function<void(QDialog&, int)> List(const char* name, int a, int b)
+{
+    return [=](QDialog& dialog, int i) { dialog.findChild<QComboBox*>(QLatin1String(name))->setCurrentIndex(i % 2 ? b : a); };
+}
+
+const EffectControl kEffectControls[] = {
+    {"act_BrightnessContrast", Slider("Trc_Brightness", 40, 41)},
+    {"act_Saturation", Slider("trc_Saturation", 40, 41)},
+    {"act_ColorBalance", Slider("trc_R", 40, 41)},
+    {"act_Blur", Slider("trc_Blur", 40, 41)},
+    {"act_Sharpen", Slider("trc_Sharpen", 40, 41)},
+    {"act_Filters", List("cbb_filters", 7, 10)}, // Gaussian Blur (7 x 7) and Blur
+    {"act_RotateArbitrary",
+     [](QDialog& dialog, int i) { dialog.findChild<QSpinBox*>(QStringLiteral("spn_Angle"))->setValue(i % 2 ? 31 : 30); }},
+    {"act_Zoom", List("cbb_zoom", 3, 4)}, // 150% and 120%
+    {"act_Stroke", Slider("trc_Size", 4, 5)},
+    {"act_Shadow", Slider("trc_offset", 5, 6)},
+};
+
+// From one setting of an effect dialog changed to the canvas repainted with the result, on a
+// 256 x 256 image of a depth (range 1; indexed images include the palette reduction).
+void BM_EffectSettingToRepaint(benchmark::State& state)
+{
+    const EffectControl& control = kEffectControls[state.range(0)];
+    auto owned = std::make_unique<EffectBenchDialogs>();
+    EffectBenchDialogs& dialogs = *owned;
+    Tfrm_main frame(std::move(owned));
+    frame.resize(1000, 800);
+    frame.show();
+    TIconDocument data;
+    TIconImage image;
+    NewIconImage(image, 256, 256, -1, int(state.range(1)));
+    const int entries = PaletteSizeForDepth(image.ColorDepth);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            std::uint8_t* p = image.Bitmap.pixel(x, y);
+            if (entries > 0)
+                p[0] = p[1] = 0, p[2] = std::uint8_t((x / 4 + y) % entries);
+            else
+                p[0] = std::uint8_t(x), p[1] = std::uint8_t(y), p[2] = std::uint8_t(x ^ y);
+            const int dx = x - 128, dy = y - 128;
+            image.Mask.pixel(x, y)[0] = dx * dx + dy * dy < 90 * 90 ? 0 : 255; // an opaque disc
+        }
+    data.AddImage(std::move(image));
+    data.FileName = "bench";
+    Tfrm_childwin* document = frame.AddDocumentWindow(std::move(data));
+    Settle();
+    dialogs.during = [&](QDialog& dialog) {
+        int i = 0;
+        for (auto _ : state) {
+            control.move(dialog, ++i);
+            QCoreApplication::processEvents(); // the pending recomputation and the refresh
+            document->Canvas().repaint();
+        }
+    };
+    frame.findChild<QAction*>(QLatin1String(control.action))->trigger();
+    state.SetLabel(std::string(control.action) + (state.range(1) == Depth8 ? " 8-bit" : " 32-bit"));
+    document->SetModified(false);
+}
+BENCHMARK(BM_EffectSettingToRepaint)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, int(std::size(kEffectControls)) - 1, 1), {Depth32, Depth8}})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace ormel

@@ -16,8 +16,13 @@
 #include "tools/tool_palette.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QPainter>
+#include <QSlider>
+#include <QSpinBox>
 #include <QMdiArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -48,6 +53,43 @@ bool Save(QWidget& window, const QString& dir, const QString& name = QString())
     return saved;
 }
 
+// Runs the effect dialogs without a modal loop: each gets a setting moved so that its effect
+// shows, and is saved drawn over the corner of the document window it changes, then cancelled.
+class EffectShots : public DialogService {
+public:
+    QString out;
+    Tfrm_main* frame = nullptr;
+    bool ok = true;
+
+    int runDialog(QDialog& dialog) override
+    {
+        if (out.isEmpty() || frame == nullptr)
+            return DialogService::runDialog(dialog);
+        dialog.show();
+        if (auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("spn_Angle")))
+            spin->setValue(30);
+        else if (auto* slider = dialog.findChild<QSlider*>())
+            slider->setValue(slider->minimum() + (slider->maximum() - slider->minimum()) * 3 / 4);
+        if (auto* list = dialog.findChild<QComboBox*>(); list != nullptr && list->isVisible())
+            list->setCurrentIndex(3);
+        Settle();
+        Tfrm_childwin* document = frame->ActiveDocument();
+        const QPixmap behind = document->grab();
+        const QPixmap front = dialog.grab();
+        QPixmap shot(std::max(behind.width(), front.width() + 40), std::max(behind.height(), front.height() + 40));
+        shot.fill(Qt::darkGray);
+        QPainter painter(&shot);
+        painter.drawPixmap(0, 0, behind);
+        painter.drawPixmap(shot.width() - front.width(), shot.height() - front.height(), front);
+        painter.end();
+        const QString path = out + QLatin1Char('/') + dialog.objectName() + QStringLiteral(".png");
+        const bool saved = shot.save(path);
+        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+        ok &= saved;
+        return QDialog::Rejected;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,7 +104,9 @@ int main(int argc, char** argv)
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(out);
 
-    Tfrm_main frame(std::make_unique<DialogService>());
+    auto shots = std::make_unique<EffectShots>();
+    EffectShots& effectShots = *shots;
+    Tfrm_main frame(std::move(shots));
     frame.resize(1100, 760);
     frame.show();
     frame.OpenFiles({QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])});
@@ -115,6 +159,15 @@ int main(int argc, char** argv)
     ok &= Save(properties, out);
     Tfrm_about about(&frame);
     ok &= Save(about, out);
+
+    // Each effect dialog over the first icon's current image.
+    effectShots.out = out;
+    effectShots.frame = &frame;
+    frame.MdiArea().setActiveSubWindow(frame.MdiArea().subWindowList().first());
+    for (const char* action : {"act_BrightnessContrast", "act_Saturation", "act_ColorBalance", "act_Blur", "act_Sharpen",
+                               "act_Filters", "act_RotateArbitrary", "act_Zoom", "act_Stroke", "act_Shadow"})
+        frame.findChild<QAction*>(QLatin1String(action))->trigger();
+    ok &= effectShots.ok;
 
     first->SetModified(false);
     frame.Documents().last()->SetModified(false);

@@ -4,7 +4,11 @@
 #include "dialogs/icon_property_dialog.h"
 #include "dialogs/preview_window.h"
 #include "document/document_window.h"
+#include "effects/blur_dialogs.h"
+#include "effects/filter_dialog.h"
+#include "effects/outline_dialogs.h"
 #include "effects/tone_dialogs.h"
+#include "effects/transform_dialogs.h"
 #include "history/history_window.h"
 #include "main/floating_windows.h"
 #include "tools/gradient_dialog.h"
@@ -77,10 +81,17 @@ private slots:
         Tfrm_Brightness_Contrast brightness(frame->Services(), frame.get());
         Tfrm_Saturation saturation(frame->Services(), frame.get());
         Tfrm_Color_Balance balance(frame->Services(), frame.get());
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&floating.AddImageDialog(), &floating.DeleteImageDialog(),
-                                                               &properties, &about, &brightness, &saturation,
-                                                               &balance,
-                                                               floating.Tools().findChild<Tfrm_GradientColor*>()}) {
+        Tfrm_Blur blur(frame->Services(), frame.get());
+        Tfrm_Sharpen sharpen(frame->Services(), frame.get());
+        Tfrm_Filters filters(frame->Services(), frame.get());
+        Tfrm_Rotate rotate(frame->Services(), frame.get());
+        Tfrm_Zoom zoom(frame->Services(), frame.get());
+        Tfrm_Stroke stroke(frame->Services(), frame.get());
+        Tfrm_Shadow shadow(frame->Services(), frame.get());
+        for (QDialog* dialog : std::initializer_list<QDialog*>{
+                 &floating.AddImageDialog(), &floating.DeleteImageDialog(), &properties, &about, &brightness,
+                 &saturation, &balance, &blur, &sharpen, &filters, &rotate, &zoom, &stroke, &shadow,
+                 floating.Tools().findChild<Tfrm_GradientColor*>()}) {
             dialog->show();
             faults += Unreachable(*dialog, true);
             dialog->hide();

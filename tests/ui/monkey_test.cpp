@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QSlider>
 #include <QRandomGenerator>
 #include <QSpinBox>
@@ -49,12 +50,18 @@ private slots:
             fake.saveAnswer = dir.filePath(QStringLiteral("m%1").arg(random.bounded(5)));
             fake.openAnswer = {icons[random.bounded(2)]};
             fake.messages.clear();
-            // Any dialog that opens gets its sliders, spin boxes and buttons moved at random,
-            // then OK, Cancel or its close box.
+            fake.colourAnswer = random.bounded(2) ? QColor::fromRgb(random.generate()) : QColor();
+            // Any dialog that opens gets its sliders, lists, angle dials and buttons moved at
+            // random, then OK, Cancel or its close box.
             fake.dialogHandlers = {[&random](QDialog& dialog) {
                 for (QSlider* slider : dialog.findChildren<QSlider*>())
                     if (random.bounded(2))
                         slider->setValue(slider->minimum() + random.bounded(slider->maximum() - slider->minimum() + 1));
+                for (QComboBox* list : dialog.findChildren<QComboBox*>())
+                    if (random.bounded(2) && list->count() > 0)
+                        list->setCurrentIndex(random.bounded(list->count()));
+                if (QWidget* dial = dialog.findChild<QWidget*>(QStringLiteral("ang_angle")))
+                    QTest::mouseClick(dial, Qt::LeftButton, {}, QPoint(random.bounded(dial->width()), random.bounded(dial->height())));
                 for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
                     if (random.bounded(4) == 0 && button->objectName() != QLatin1String("btn_OK") &&
                         button->objectName() != QLatin1String("btn_Cancel"))

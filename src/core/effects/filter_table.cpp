@@ -1,6 +1,7 @@
 #include "effects/filter_table.h"
 
 #include <cstddef>
+#include <string_view>
 
 namespace ormel {
 
@@ -79,5 +80,13 @@ constexpr std::array<TFilter, 25> kFilters = {
 } // namespace
 
 std::span<const TFilter> BuiltInFilters() { return kFilters; }
+
+const TFilter& FilterNamed(std::string_view name)
+{
+    for (const TFilter& filter : kFilters)
+        if (name == filter.Name)
+            return filter;
+    return kFilters.front();
+}
 
 } // namespace ormel

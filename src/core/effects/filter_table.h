@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace ormel {
 
@@ -21,5 +22,8 @@ struct TFilter {
 
 // The 25 built-in filters in the order the Filter dialog lists them, "Null" first.
 std::span<const TFilter> BuiltInFilters();
+
+// The built-in filter of that name; "Null" (the first) for an empty or unknown name.
+const TFilter& FilterNamed(std::string_view name);
 
 } // namespace ormel

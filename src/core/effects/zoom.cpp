@@ -43,8 +43,9 @@ void ApplyZoom(const TEffectBackup& effectBackup, TIconImage& live, int percent)
     percent = std::clamp(percent, kZoomMinPercent, kZoomMaxPercent);
     const int width = backup.Width;
     const int height = backup.Height;
-    const int newWidth = Round(double(width) * percent / 100);
-    const int newHeight = Round(double(height) * percent / 100);
+    // A side that rounds to nothing keeps one pixel, so there is always something to copy.
+    const int newWidth = std::max(1, Round(double(width) * percent / 100));
+    const int newHeight = std::max(1, Round(double(height) * percent / 100));
     const TRect whole{0, 0, width, height};
 
     // Bicubic or area-average resampling would blend palette indices into unrelated ones.

@@ -38,9 +38,9 @@ Tfrm_Effect::Tfrm_Effect(EditorServices& services, const char* name, const QStri
 }
 
 TrackSpinPair* Tfrm_Effect::AddPair(const QString& label, const char* trackName, const char* spinName, int minimum,
-                                    int maximum)
+                                    int maximum, int initial)
 {
-    auto* pair = new TrackSpinPair(*controls_, label, trackName, spinName, minimum, maximum, 0);
+    auto* pair = new TrackSpinPair(*controls_, label, trackName, spinName, minimum, maximum, initial);
     connect(pair, &TrackSpinPair::valueChanged, this, &Tfrm_Effect::settingChanged);
     return pair;
 }
@@ -53,6 +53,11 @@ bool Tfrm_Effect::Execute(Tfrm_childwin& document, DialogService& dialogs)
     backup_.Take(*image);
     document_ = &document;
     imageIndex_ = document.CurrentIndex();
+    Prepare(backup_.Backup());
+    if (applyWhenShown_) {
+        touched_ = true;
+        applyNow();
+    }
 
     const int result = dialogs.runDialog(*this);
     pending_.stop();

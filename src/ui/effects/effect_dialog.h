@@ -31,6 +31,9 @@ public:
     // was accepted and the image (still the one it started on) holds the result.
     bool Execute(Tfrm_childwin& document, DialogService& dialogs);
 
+    // The name of the step an accepted dialog records: its caption unless a dialog says otherwise.
+    virtual QString StepCaption() const { return windowTitle(); }
+
 protected:
     // Recomputes the effect of the current settings from the backup into `live`.
     virtual void ApplyEffect(const TEffectBackup& backup, TIconImage& live) = 0;
@@ -39,12 +42,17 @@ protected:
     QFormLayout& Controls() const { return *controls_; }
     // A track bar and spin box row whose changes recompute the preview.
     TrackSpinPair* AddPair(const QString& label, const char* trackName, const char* spinName, int minimum,
-                           int maximum);
+                           int maximum, int initial = 0);
+    // Called by Execute with the image before the dialog shows, to fit the controls to it.
+    virtual void Prepare(const TIconImage&) {}
+    // The effect of the initial settings is shown (and kept by OK) as soon as the dialog opens.
+    void ApplyWhenShown() { applyWhenShown_ = true; }
+    // A setting other than a track bar pair changed: recompute the preview.
+    void settingChanged();
 
 private:
     // The image being edited: null once its document has closed or no longer holds it.
     TIconImage* live() const;
-    void settingChanged();
     void applyNow();
     void previewToggled(bool checked);
     void restore();
@@ -56,6 +64,7 @@ private:
     TEffectBackup backup_;
     QPointer<Tfrm_childwin> document_;
     int imageIndex_ = -1;
+    bool applyWhenShown_ = false;
     bool touched_ = false; // some setting moved since Execute
     bool applied_ = true;  // the live image shows the current settings (or is untouched)
 };

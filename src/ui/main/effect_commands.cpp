@@ -1,7 +1,11 @@
 #include "main/effect_commands.h"
 
 #include "document/document_window.h"
+#include "effects/blur_dialogs.h"
+#include "effects/filter_dialog.h"
+#include "effects/outline_dialogs.h"
 #include "effects/tone_dialogs.h"
+#include "effects/transform_dialogs.h"
 #include "main/command_action.h"
 #include "main/editor_services.h"
 #include "main/main_window.h"
@@ -22,15 +26,12 @@ std::unique_ptr<Tfrm_Effect> MakeDialog(EditorServices& services, QWidget* paren
 
 EffectCommands::EffectCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), frame_(frame)
 {
-    const auto dialogEffect = [menu](const char* name, const QString& caption) {
-        AddCommand(menu, name, caption)->setEnabled(false);
-    };
     const auto instant = [this, menu](const char* name, const QString& caption, TInstantCommand command) {
         QAction* action = AddCommand(menu, name, caption);
         connect(action, &QAction::triggered, this, [this, command, caption] { run(command, caption); });
         imageActions_.append(action);
     };
-    dialogEffect("act_Filters", tr("Filters"));
+    addDialogEffect(menu, "act_Filters", QStringLiteral("Filters"), MakeDialog<Tfrm_Filters>);
     menu->addSeparator();
     addDialogEffect(menu, "act_BrightnessContrast", QStringLiteral("Brightness / Contrast"),
                     MakeDialog<Tfrm_Brightness_Contrast>);
@@ -38,18 +39,18 @@ EffectCommands::EffectCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame),
     addDialogEffect(menu, "act_ColorBalance", QStringLiteral("Color Balance"), MakeDialog<Tfrm_Color_Balance>);
     instant("act_InvertColor", QStringLiteral("Invert Color"), TInstantCommand::InvertColor);
     menu->addSeparator();
-    dialogEffect("act_Blur", tr("Blur"));
-    dialogEffect("act_Sharpen", tr("Sharpen"));
-    dialogEffect("act_Shadow", tr("Shadow"));
-    dialogEffect("act_Stroke", tr("Stroke"));
+    addDialogEffect(menu, "act_Blur", QStringLiteral("Blur"), MakeDialog<Tfrm_Blur>);
+    addDialogEffect(menu, "act_Sharpen", QStringLiteral("Sharpen"), MakeDialog<Tfrm_Sharpen>);
+    addDialogEffect(menu, "act_Shadow", QStringLiteral("Shadow"), MakeDialog<Tfrm_Shadow>);
+    addDialogEffect(menu, "act_Stroke", QStringLiteral("Stroke"), MakeDialog<Tfrm_Stroke>);
     menu->addSeparator();
     instant("act_FlipHorizontal", QStringLiteral("Flip Horizontal"), TInstantCommand::FlipHorizontal);
     instant("act_FlipVertical", QStringLiteral("Flip Vertical"), TInstantCommand::FlipVertical);
     instant("act_Rotate180", QStringLiteral("Rotate 180"), TInstantCommand::Rotate180);
     instant("act_Rotate90CW", QStringLiteral("Rotate 90 CW"), TInstantCommand::Rotate90CW);
     instant("act_Rotate90CCW", QStringLiteral("Rotate 90 CCW"), TInstantCommand::Rotate90CCW);
-    dialogEffect("act_RotateArbitrary", QStringLiteral("Rotate  Arbitrary "));
-    dialogEffect("act_Zoom", tr("Zoom"));
+    addDialogEffect(menu, "act_RotateArbitrary", QStringLiteral("Rotate  Arbitrary "), MakeDialog<Tfrm_Rotate>);
+    addDialogEffect(menu, "act_Zoom", QStringLiteral("Zoom"), MakeDialog<Tfrm_Zoom>);
 
     connect(&frame_, &Tfrm_main::activeDocumentChanged, this, &EffectCommands::updateEnabled);
     updateEnabled();
@@ -65,11 +66,11 @@ void EffectCommands::updateEnabled()
 void EffectCommands::addDialogEffect(QMenu* menu, const char* name, const QString& caption, DialogFactory make)
 {
     QAction* action = AddCommand(menu, name, caption);
-    connect(action, &QAction::triggered, this, [this, make = std::move(make), caption] { runDialog(make, caption); });
+    connect(action, &QAction::triggered, this, [this, make = std::move(make)] { runDialog(make); });
     imageActions_.append(action);
 }
 
-void EffectCommands::runDialog(const DialogFactory& make, const QString& caption)
+void EffectCommands::runDialog(const DialogFactory& make)
 {
     Tfrm_childwin* document = frame_.ActiveDocument();
     if (document == nullptr || document->CurrentImage() == nullptr)
@@ -77,7 +78,7 @@ void EffectCommands::runDialog(const DialogFactory& make, const QString& caption
     const QPointer<Tfrm_childwin> guard(document);
     const std::unique_ptr<Tfrm_Effect> dialog = make(frame_.Services(), &frame_);
     if (dialog->Execute(*document, frame_.Services().dialogs()) && guard != nullptr)
-        document->RecordChange(caption);
+        document->RecordChange(dialog->StepCaption());
 }
 
 void EffectCommands::run(TInstantCommand command, const QString& caption)

@@ -19,9 +19,8 @@ class Tfrm_Effect;
 class Tfrm_main;
 
 // The Effect menu. The instant commands (flips, turns, Invert Color) change the active image
-// at once and record their step; the effects with dialogs are listed and disabled until
-// their dialogs exist. An effect dialog runs on the active image and, when accepted, records
-// one step with its command's caption.
+// at once and record their step. An effect dialog runs on the active image and, when
+// accepted, records one step with the dialog's step caption.
 class EffectCommands : public QObject {
     Q_OBJECT
 
@@ -34,7 +33,7 @@ private:
 
     using DialogFactory = std::function<std::unique_ptr<Tfrm_Effect>(EditorServices&, QWidget*)>;
     void addDialogEffect(QMenu* menu, const char* name, const QString& caption, DialogFactory make);
-    void runDialog(const DialogFactory& make, const QString& caption);
+    void runDialog(const DialogFactory& make);
 
     Tfrm_main& frame_;
     QList<QAction*> imageActions_; // enabled while there is an active image

@@ -1,11 +1,13 @@
 #include "creators/angle_picker.h"
 #include "creators/icon_mixer.h"
 #include "creators/mixer_opacity_bar.h"
+#include "effects/effect_backup.h"
 #include "raster/paint.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <tuple>
 
 namespace ormel {
@@ -75,6 +77,61 @@ TEST(IconMixer, OffsetAndZoomMoveTheLayer)
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
             EXPECT_EQ(test::TransparencyAt(mix, x, y), (x == 15 || x == 16) && (y == 15 || y == 16) ? 0 : 255);
+}
+
+// Flips, rotation, zoom and offset together: an indexed item mixes exactly as its true-colour
+// twin (the palette is resolved before any transform), and every combination moves something.
+TEST(IconMixer, CombinedTransformsOnIndexedAndTrueColourItems)
+{
+    struct Transform {
+        int angle;
+        bool flipHorizontal, flipVertical;
+        int zoom, offsetX, offsetY;
+    };
+    for (int depth : {Depth4, Depth8})
+        for (const Transform& t : {Transform{30, true, false, 4, 3, -2}, {180, true, true, -5, -1, 6},
+                                   {275, false, true, 9, 0, 0}, {90, true, true, 0, -7, 7}}) {
+            SCOPED_TRACE(testing::Message() << "depth " << depth << ", angle " << t.angle);
+            const TIconImageArray indexed = {test::PatternImage(32, 32, depth)};
+            TEffectBackup resolved;
+            resolved.Take(indexed[0]);
+            const TIconImageArray twin = {resolved.Working()};
+            TIconImage plain, mixed, mixedTwin;
+            for (const auto& [images, result, transformed] :
+                 {std::tuple{&indexed, &plain, false}, {&indexed, &mixed, true}, {&twin, &mixedTwin, true}}) {
+                std::vector<TMixerItem> items = Items({images});
+                if (transformed) {
+                    items[0].Angle = t.angle;
+                    items[0].FlipHorizontal = t.flipHorizontal;
+                    items[0].FlipVertical = t.flipVertical;
+                    items[0].Zoom = t.zoom;
+                    items[0].OffsetX = t.offsetX;
+                    items[0].OffsetY = t.offsetY;
+                }
+                MixCommonSize(items, 0, TMixerSize{32, 32}, *result);
+            }
+            EXPECT_TRUE(mixed.Bitmap == mixedTwin.Bitmap && mixed.Mask == mixedTwin.Mask);
+            EXPECT_FALSE(mixed.Bitmap == plain.Bitmap && mixed.Mask == plain.Mask);
+        }
+
+    // Both flips and a half turn about the centre (at width / 2) move every pixel one step
+    // right and down; an offset of (-1, -1) brings it back, leaving the last row and column
+    // uncovered. (The bilinear half turn may lose one level of a channel to rounding.)
+    TIconImageArray picture = {test::PatternImage(32, 32, Depth32)};
+    picture[0].Mask.fill(0, 0, 0);
+    std::vector<TMixerItem> items = Items({&picture});
+    items[0].FlipHorizontal = items[0].FlipVertical = true;
+    items[0].Angle = 180;
+    items[0].OffsetX = items[0].OffsetY = -1;
+    TIconImage mix;
+    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool uncovered = x == 31 || y == 31;
+            ASSERT_EQ(test::TransparencyAt(mix, x, y), uncovered ? 255 : 0) << x << ", " << y;
+            for (int c = 0; c < 3 && !uncovered; ++c)
+                ASSERT_LE(std::abs(mix.Bitmap.pixel(x, y)[c] - picture[0].Bitmap.pixel(x, y)[c]), 1) << x << ", " << y;
+        }
 }
 
 TEST(AnglePicker, PointerAndKnob)

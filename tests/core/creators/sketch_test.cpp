@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace ormel {
@@ -21,15 +22,37 @@ TEST(SketchTest, FlatPicturesAndTheLineModes)
     EXPECT_EQ(Lines(sketch), std::vector<int>(30, 255));
     sketch.DrawSketch(0, 115, 3, 5, false, 0, 0, 255, 68);
     EXPECT_EQ(Lines(sketch), std::vector<int>(30, 0));
+}
 
-    // Dark areas: every channel below the threshold raises the value to 255 - strength.
-    Raster black(3, 3);
-    black.fill(0, 0, 0);
-    sketch.SetSource(black, 0, 0, 3, 3);
-    sketch.DrawSketch(0, 115, 3, 0, true, 55, 10, 255, 68);
-    EXPECT_EQ(Lines(sketch), std::vector<int>(9, 200));
-    sketch.DrawSketch(0, 115, 3, 0, true, 55, 0, 255, 68);
-    EXPECT_EQ(Lines(sketch), std::vector<int>(9, 0));
+// Remain dark raises the dark areas to 255 - strength. With smoothing the test reads the
+// smoothed pixels: next to a light area the dark pixels are lightened beyond the threshold
+// and keep their line values, while deep inside the dark area they are raised.
+TEST(SketchTest, RemainDarkWithAndWithoutSmoothing)
+{
+    Raster picture(24, 4); // black columns 0-11, white 12-23
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 12; ++x)
+            picture.pixel(x, y)[0] = picture.pixel(x, y)[1] = picture.pixel(x, y)[2] = 0;
+    struct Case {
+        int smooth, threshold, darkStrength;
+        bool edgeRaised; // the black pixel beside the white area
+    };
+    for (const Case& c : {Case{0, 10, 55, true}, {40, 10, 55, false}, {60, 10, 0, false}, {40, 0, 55, false},
+                          {0, 254, 100, true}})
+        for (int y : {0, 3}) {
+            SCOPED_TRACE(testing::Message() << "smooth " << c.smooth << ", threshold " << c.threshold << ", row " << y);
+            TSketch sketch;
+            sketch.SetSource(picture, 0, 0, 24, 4);
+            sketch.DrawSketch(0, 115, 3, c.smooth, false, c.darkStrength, c.threshold, 255, 68);
+            const std::vector<int> plain = Lines(sketch);
+            sketch.DrawSketch(0, 115, 3, c.smooth, true, c.darkStrength, c.threshold, 255, 68);
+            const std::vector<int> dark = Lines(sketch);
+            const auto at = [y](const std::vector<int>& lines, int x) { return lines[std::size_t(y * 24 + x)]; };
+            const int raised = c.threshold > 0 ? 255 - c.darkStrength : 0;
+            EXPECT_EQ(at(dark, 0), std::max(at(plain, 0), raised)); // deep in the dark area
+            EXPECT_EQ(at(dark, 23), at(plain, 23));                  // the white area is never dark
+            EXPECT_EQ(at(dark, 11), c.edgeRaised ? std::max(at(plain, 11), raised) : at(plain, 11));
+        }
 }
 
 TEST(SketchTest, OneDarkPixelGathersEdgesAndRidges)

@@ -19,17 +19,22 @@ const TFilter& Named(const std::string& name)
     return *std::find_if(filters.begin(), filters.end(), [&](const TFilter& f) { return name == f.Name; });
 }
 
-// The filter from its definition: every pixel, channel and tap on its own, mirroring inline.
-Raster ReferenceConvolve(const Raster& source, const TFilter& filter)
+// The filter from its definition: every pixel, channel and tap on its own, mirroring inline. A
+// line shorter than the kernel could mirror past its far end: such reads stay on the line.
+Raster ReferenceConvolve(const Raster& source, const TFilter& filter, bool red = true, bool green = true,
+                         bool blue = true)
 {
     const int w = source.width(), h = source.height(), r = filter.SizeCode;
     const auto mirror = [r](int p, int d, int n) {
-        return (p <= r && d < 0) || (p >= n - 1 - r && d > 0) ? p - d : p + d;
+        return std::clamp((p <= r && d < 0) || (p >= n - 1 - r && d > 0) ? p - d : p + d, 0, n - 1);
     };
+    const bool enabled[3] = {blue, green, red};
     Raster out = source;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             for (int c = 0; c < 3; ++c) {
+                if (!enabled[c])
+                    continue;
                 int sum = 0;
                 for (int dy = -r; dy <= r; ++dy)
                     for (int dx = -r; dx <= r; ++dx)
@@ -55,20 +60,25 @@ TEST(FilterTest, EveryFilterMatchesTheStraightforwardConvolution)
     }
 }
 
+// Uniform areas of any size, smaller than the kernel too, give bias + level x (sum of weights)
+// / divisor.
 TEST(FilterTest, UniformAreas)
 {
-    const auto grey = [](int v) {
-        Raster r(8, 8);
-        r.fill(std::uint8_t(v), std::uint8_t(v), std::uint8_t(v));
-        return r;
-    };
-    for (const auto& [name, level, result] :
-         {std::tuple{"Light Emboss", 0, 192}, {"Light Emboss", 200, 192}, {"Dark Emboss", 90, 128}, {"Null", 77, 77},
-          {"Negative", 77, 178}, {"Trace Contour", 0, 240}, {"Trace Contour", 7, 254}, {"Trace Contour", 8, 255},
-          {"Etch", 0, 240}, {"Etch", 2, 252}, {"Etch", 3, 255}}) {
-        Raster out;
-        ConvolveBitmap(grey(level), out, Named(name), true, true, true);
-        EXPECT_EQ(out, grey(result)) << name << " on " << level;
+    for (const auto& [w, h] : {std::pair{8, 8}, {1, 1}, {2, 2}, {1, 5}}) {
+        const auto grey = [w, h](int v) {
+            Raster r(w, h);
+            r.fill(std::uint8_t(v), std::uint8_t(v), std::uint8_t(v));
+            return r;
+        };
+        for (const auto& [name, level, result] :
+             {std::tuple{"Light Emboss", 0, 192}, {"Light Emboss", 200, 192}, {"Dark Emboss", 90, 128},
+              {"Null", 77, 77}, {"Negative", 77, 178}, {"Trace Contour", 0, 240}, {"Trace Contour", 7, 254},
+              {"Trace Contour", 8, 255}, {"Etch", 0, 240}, {"Etch", 2, 252}, {"Etch", 3, 255},
+              {"Gaussian Blur", 100, 100}, {"Bartlett Blur", 100, 100}}) {
+            Raster out;
+            ConvolveBitmap(grey(level), out, Named(name), true, true, true);
+            EXPECT_EQ(out, grey(result)) << name << " on " << level << " at " << w << " x " << h;
+        }
     }
 }
 
@@ -90,11 +100,34 @@ TEST(FilterTest, MirrorsAboutThePixelAndKeepsDisabledChannels)
     ConvolveBitmap(source, out, down, true, false, false);
     EXPECT_EQ(out.pixel(1, 1)[2], 1);
 
-    Raster tiny(2, 1); // smaller than the kernel: stays within bounds
-    ConvolveBitmap(tiny, tiny, Named("Gaussian Blur"), true, true, true);
-    EXPECT_EQ(tiny, Raster(2, 1));
-    ConvolveBitmap(source, out, Named("Sharpen"), false, false, false);
-    EXPECT_EQ(out, source);
+}
+
+// Images smaller than the kernel, down to one pixel, through every filter with one, none or
+// all channels: every read stays inside the image, and disabled channels are copied.
+TEST(FilterTest, ImagesSmallerThanTheKernelWithChosenChannels)
+{
+    struct Channels {
+        bool red, green, blue;
+    };
+    for (const auto& [w, h] : {std::pair{1, 1}, {2, 2}, {1, 6}, {6, 1}, {2, 5}})
+        for (const Channels& on : {Channels{true, false, false}, {false, true, false}, {false, false, true},
+                                   {false, false, false}, {true, true, true}}) {
+            const Raster source = test::PatternImage(w, h, Depth24).Bitmap;
+            for (const TFilter& filter : BuiltInFilters()) {
+                Raster out;
+                ConvolveBitmap(source, out, filter, on.red, on.green, on.blue);
+                EXPECT_EQ(out, ReferenceConvolve(source, filter, on.red, on.green, on.blue))
+                    << filter.Name << " on " << w << " x " << h << " channels " << on.red << on.green << on.blue;
+            }
+        }
+}
+
+TEST(FilterTest, NamesFallBackToNull)
+{
+    EXPECT_STREQ(FilterNamed("Etch").Name, "Etch");
+    EXPECT_STREQ(FilterNamed("Laplacian  Horz./Vert").Name, "Laplacian  Horz./Vert");
+    for (const char* unknown : {"", "Laplacian Horz./Vert", "etch", "Nothing"})
+        EXPECT_EQ(&FilterNamed(unknown), &BuiltInFilters()[0]) << unknown;
 }
 
 } // namespace

@@ -81,6 +81,38 @@ TEST(Zoom, HalfLeavesAnEightPixelBorder)
     EXPECT_EQ(test::TransparencyAt(image, 0, 0), test::TransparencyAt(backup.Backup(), 8, 8));
 }
 
+// Shrinking at odd sizes, down to a single row or column: the picture keeps at least one pixel
+// a side, centred, inside a white transparent border; enlarging fills the image.
+TEST(Zoom, OddSizesKeepAtLeastOnePixelASide)
+{
+    struct Case {
+        int width, height, percent, pictureWidth, pictureHeight;
+    };
+    for (const Case& c : {Case{1, 10, 10, 1, 1}, {10, 1, 10, 1, 1}, {1, 10, 33, 1, 3}, {10, 1, 47, 5, 1},
+                          {4, 4, 10, 1, 1}, {7, 3, 37, 3, 1}, {3, 7, 59, 2, 4}, {1, 1, 10, 1, 1}, {5, 9, 99, 5, 9},
+                          {1, 10, 259, 1, 10}, {3, 1, 150, 3, 1}})
+        for (int depth : {Depth8, Depth24, Depth32}) {
+            SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at " << c.percent << "%, depth " << depth);
+            TIconImage image = test::PatternImage(c.width, c.height, depth);
+            image.Mask.fill(0, 0, 0);
+            TEffectBackup backup;
+            backup.Take(image);
+            ApplyZoom(backup, image, c.percent);
+            ASSERT_TRUE(image.Width == c.width && image.Height == c.height && image.Bitmap.width() == c.width &&
+                        image.Bitmap.height() == c.height && image.Mask.width() == c.width &&
+                        image.Mask.height() == c.height);
+            const int left = (c.width - c.pictureWidth) / 2, top = (c.height - c.pictureHeight) / 2;
+            for (int y = 0; y < c.height; ++y)
+                for (int x = 0; x < c.width; ++x) {
+                    const bool inside =
+                        x >= left && x < left + c.pictureWidth && y >= top && y < top + c.pictureHeight;
+                    EXPECT_EQ(test::TransparencyAt(image, x, y), inside ? 0 : 255) << x << ", " << y;
+                    if (!inside)
+                        EXPECT_EQ(PackPixel(image.Bitmap.pixel(x, y)), 0xFFFFFFu) << x << ", " << y;
+                }
+        }
+}
+
 // Each dialog recomputes from its backup: a setting repeated gives its first result again, and
 // Cancel brings back the image byte for byte.
 TEST(TransformDialogs, SettingsNeverAccumulateAndCancelRestores)

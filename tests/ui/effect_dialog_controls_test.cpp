@@ -1,0 +1,240 @@
+#include "document/document_window.h"
+#include "effects/angle_control.h"
+#include "effects/filter_table.h"
+#include "effects/free_rotation.h"
+#include "effects/image_effects.h"
+#include "effects/shadow.h"
+#include "effects/stroke.h"
+#include "effects/zoom.h"
+#include "effect_test_support.h"
+#include "main/main_window.h"
+#include "ui_test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
+
+#include <functional>
+#include <memory>
+
+using namespace ormel;
+using namespace ormel::test;
+
+// The controls of the effect dialogs that are more than a number: the filter list, the
+// colour choices of stroke and shadow, the angle dial and the zoom box.
+class EffectDialogControlsTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs* dialogs_ = nullptr;
+    std::unique_ptr<Tfrm_main> frame_;
+    QStringList problems_;
+
+    void check(bool ok, const QString& what)
+    {
+        if (!ok)
+            problems_ << what;
+    }
+    Tfrm_childwin* open(const TIconImage& image)
+    {
+        TIconDocument document;
+        document.AddImage(image);
+        document.CurrentIndex = 0;
+        return frame_->AddDocumentWindow(std::move(document));
+    }
+    // Runs the command's dialog through `drive`, then OK; returns the step it recorded.
+    QString run(const char* action, const std::function<void(QDialog&)>& drive)
+    {
+        dialogs_->dialogHandlers << [&](QDialog& dialog) {
+            dialog.show();
+            drive(dialog);
+            QCoreApplication::processEvents();
+            PressButton(dialog, "btn_OK");
+            return dialog.result();
+        };
+        frame_->findChild<QAction*>(QLatin1String(action))->trigger();
+        const auto& steps = frame_->Services().history().CurrentItem()->Steps;
+        return steps.empty() ? QString() : QString::fromStdString(steps.back().Caption);
+    }
+    bool showing(Tfrm_childwin* document, const TIconImage& original,
+                 const std::function<void(const TEffectBackup&, TIconImage&)>& kernel)
+    {
+        return SameImage(*document->CurrentImage(), EffectOf(original, kernel));
+    }
+
+private slots:
+    void init()
+    {
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        frame_ = std::make_unique<Tfrm_main>(std::move(dialogs));
+        frame_->show();
+        problems_.clear();
+    }
+    void cleanup() { frame_.reset(); }
+
+    // The list names every filter in order; images down to one pixel go through each of them,
+    // and the step is named after the last one chosen.
+    void everyFilterOnTinyImages_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("depth");
+        for (int side : {1, 2})
+            for (int depth : {Depth4, Depth8, Depth32})
+                QTest::addRow("%dx%d %d-bit", side, side, DepthToBits(depth)) << side << depth;
+    }
+    void everyFilterOnTinyImages()
+    {
+        QFETCH(int, side);
+        QFETCH(int, depth);
+        const TIconImage original = EffectTestImage(depth, side);
+        Tfrm_childwin* document = open(original);
+        const auto filters = BuiltInFilters();
+        const QString step = run("act_Filters", [&](QDialog& dialog) {
+            auto* list = dialog.findChild<QComboBox*>(QStringLiteral("cbb_filters"));
+            check(list->isEnabled() && list->count() == int(filters.size()) && list->currentIndex() == 0, "list");
+            for (int i = 0; i < list->count(); ++i) {
+                check(list->itemText(i) == QLatin1String(filters[std::size_t(i)].Name), "name " + list->itemText(i));
+                if (i == 0) { // nothing is applied before a filter is chosen
+                    check(SameImage(*document->CurrentImage(), original), "the image as the dialog opens");
+                    continue;
+                }
+                QTest::keyClick(list, Qt::Key_Down);
+                QCoreApplication::processEvents();
+                check(showing(document, original,
+                              [&](const TEffectBackup& b, TIconImage& l) {
+                                  ApplyFilter(b, l, filters[std::size_t(i)], true, true, true);
+                              }),
+                      QStringLiteral("image after ") + list->itemText(i));
+            }
+        });
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
+        QCOMPARE(step, QStringLiteral("Filter: Sharpen Directional"));
+        QCOMPARE(document->CurrentImage()->Palette.palNumEntries, original.Palette.palNumEntries);
+    }
+
+    // True-colour images choose the colour in the colour dialog (a cancelled dialog keeps it);
+    // indexed ones pick a palette entry from the list, their opacity fixed.
+    void strokeAndShadowColours_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("depth");
+        for (const char* action : {"act_Stroke", "act_Shadow"})
+            for (int depth : {Depth4, Depth8, Depth24, Depth32})
+                QTest::addRow("%s %d-bit", action, DepthToBits(depth)) << QString::fromLatin1(action) << depth;
+    }
+    void strokeAndShadowColours()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, depth);
+        const bool stroke = action == QLatin1String("act_Stroke");
+        const bool indexed = IsIndexedDepth(depth);
+        const TIconImage original = EffectTestImage(depth);
+        Tfrm_childwin* document = open(original);
+        TColor chosen = MakeColor(200, 30, 90);
+        const auto effect = [&](TColor colour) {
+            return [&, colour](const TEffectBackup& b, TIconImage& l) {
+                if (stroke)
+                    ApplyStroke(b, l, TStrokeSettings{1, 255, StrokeOuter, colour});
+                else
+                    ApplyShadow(b, l, TShadowSettings{40, 255, 135, 5, colour});
+            };
+        };
+        run(action.toLatin1().constData(), [&](QDialog& dialog) {
+            auto* swatch = dialog.findChild<QPushButton*>(QStringLiteral("img_Color"));
+            auto* list = dialog.findChild<QComboBox*>(QStringLiteral("clrbx_color"));
+            const bool listed = stroke && indexed;
+            check(swatch->isVisible() != listed && (list != nullptr) == stroke &&
+                      (list == nullptr || list->isVisible() == listed),
+                  "swatch or list");
+            check(dialog.findChild<QSpinBox*>(QStringLiteral("spn_Opacity"))->isEnabled() != indexed &&
+                      dialog.findChild<QSlider*>(QStringLiteral("trc_Opacity"))->isEnabled() != indexed,
+                  "opacity enabled for true colour only");
+            if (listed) {
+                const int entries = original.Palette.palNumEntries;
+                check(list->count() == entries && list->itemText(0) == QLatin1String("Color 1") &&
+                          list->itemText(entries - 1) == QStringLiteral("Color %1").arg(entries),
+                      "one item per palette entry");
+                const auto darkness = [&](int i) {
+                    const TPaletteEntry& e = original.Palette.palPalEntry[std::size_t(i)];
+                    return e.peRed * e.peRed + e.peGreen * e.peGreen + e.peBlue * e.peBlue;
+                };
+                for (int i = 0; i < entries; ++i)
+                    check(darkness(list->currentIndex()) <= darkness(i), "the entry nearest to black selected");
+                QTest::keyClick(list, Qt::Key_Home);
+                QTest::keyClick(list, Qt::Key_Down);
+                const TPaletteEntry& second = original.Palette.palPalEntry[1];
+                chosen = MakeColor(second.peRed, second.peGreen, second.peBlue);
+                QCoreApplication::processEvents();
+                check(showing(document, original, effect(chosen)), "the second entry's colour");
+                return;
+            }
+            check(showing(document, original, effect(MakeColor(0, 0, 0))), "black when shown");
+            dialogs_->colourAnswer = QColor(); // the colour dialog cancelled
+            QTest::mouseClick(swatch, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            check(showing(document, original, effect(MakeColor(0, 0, 0))), "still black");
+            dialogs_->colourAnswer = QColor(200, 30, 90);
+            QTest::mouseClick(swatch, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            check(showing(document, original, effect(chosen)), "the chosen colour");
+        });
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
+        QVERIFY(SameImage(*document->CurrentImage(), EffectOf(original, effect(chosen))));
+    }
+
+    // A click on the dial sets the angle toward the pointer and the spin box follows; the
+    // spin box turns the dial (360 shows as 0).
+    void rotationDialAndSpinBoxFollowEachOther()
+    {
+        const TIconImage original = EffectTestImage(Depth32);
+        Tfrm_childwin* document = open(original);
+        run("act_RotateArbitrary", [&](QDialog& dialog) {
+            auto* dial = dialog.findChild<TOrm_Angle*>(QStringLiteral("ang_angle"));
+            auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("spn_Angle"));
+            QTest::mouseClick(dial, Qt::LeftButton, {}, QPoint(dial->width() / 2, 2)); // straight above the centre
+            QCoreApplication::processEvents();
+            check(dial->Angle() == 90 && spin->value() == 90, "dial to 90");
+            check(showing(document, original, [](const TEffectBackup& b, TIconImage& l) { ApplyFreeRotation(b, l, 90); }),
+                  "turned by 90");
+            QTest::keyClick(dial, Qt::Key_PageUp);
+            check(dial->Angle() == 105 && spin->value() == 105, "Page Up adds 15");
+            TypeNumber(dialog, QStringLiteral("spn_Angle"), 360);
+            check(dial->Angle() == 0 && spin->value() == 360, "360 on the dial");
+            TypeNumber(dialog, QStringLiteral("spn_Angle"), 45);
+            check(dial->Angle() == 45, "dial follows");
+        });
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
+        QVERIFY(showing(document, original, [](const TEffectBackup& b, TIconImage& l) { ApplyFreeRotation(b, l, 45); }));
+    }
+
+    // The zoom box takes whole numbers from 10 to 259, with or without "%", as they are typed;
+    // anything else leaves the last percentage taken (typing "300" passes through 30).
+    void zoomTakesOnlyPercentagesInRange()
+    {
+        const TIconImage original = EffectTestImage(Depth32, 20);
+        Tfrm_childwin* document = open(original);
+        const auto zoomed = [](int percent) {
+            return [percent](const TEffectBackup& b, TIconImage& l) { ApplyZoom(b, l, percent); };
+        };
+        run("act_Zoom", [&](QDialog& dialog) {
+            QLineEdit* edit = dialog.findChild<QComboBox*>(QStringLiteral("cbb_zoom"))->lineEdit();
+            for (const auto& [typed, percent] : {std::pair{"150", 150}, {"300%", 30}, {"5", 30}, {"40%", 40},
+                                                 {"abc", 40}, {"259", 259}, {"10%", 10}}) {
+                QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(edit, QLatin1String(typed));
+                QCoreApplication::processEvents();
+                check(showing(document, original, zoomed(percent)), QStringLiteral("after ") + QLatin1String(typed));
+            }
+            auto* list = dialog.findChild<QComboBox*>(QStringLiteral("cbb_zoom"));
+            QTest::keyClick(list, Qt::Key_Up); // from "100%" to the item above it
+            QCoreApplication::processEvents();
+            check(showing(document, original, zoomed(120)), "the item above 100%");
+        });
+        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
+        QVERIFY(showing(document, original, zoomed(120)));
+    }
+};
+
+ORMEL_UI_TEST_MAIN(EffectDialogControlsTest)
+#include "effect_dialog_controls_test.moc"
