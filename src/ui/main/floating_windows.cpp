@@ -1,5 +1,6 @@
 #include "main/floating_windows.h"
 
+#include "colour/color_panel.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
 #include "dialogs/preview_window.h"
@@ -15,9 +16,6 @@ namespace ormel {
 
 namespace {
 
-// The colour panel's size until it exists: the history window goes below where it will be.
-constexpr TPanelSize kColourPanelSize{219, 330};
-
 TRect ToTRect(const QRect& r) { return TRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 } // namespace
@@ -30,6 +28,8 @@ FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject
     addImage_ = new Tfrm_add_new_image(services, &frame);
     deleteImage_ = new Tfrm_DeleIconImage(&frame);
     services.setFormatDialogs(addImage_, deleteImage_);
+    colourPanel_ = new Tfrm_color_panel(services, &frame);
+    services.setColourSource(colourPanel_);
 
     view.attach(view.historyAction(), history_);
     view.attach(view.previewAction(), preview_);
@@ -43,6 +43,7 @@ FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject
 
 FloatingWindows::~FloatingWindows()
 {
+    delete colourPanel_;
     delete history_;
     delete preview_;
     delete addImage_;
@@ -53,10 +54,13 @@ void FloatingWindows::placeAndShow()
 {
     const std::string file = frame_.Services().positionFile();
     TPanelSizes sizes;
-    sizes.ColourPanel = kColourPanelSize;
+    sizes.ColourPanel = {colourPanel_->width(), colourPanel_->height()};
     sizes.History = {history_->width(), history_->height()};
     sizes.Preview = {preview_->width(), preview_->height()};
     const TPanelRects places = PlacePanelsRoundFrame(ToTRect(frame_.frameGeometry()), sizes);
+    if (!HasStoredPosition(file, colourPanel_->objectName().toStdString()))
+        colourPanel_->move(places.ColourPanel.Left, places.ColourPanel.Top);
+    colourPanel_->show();
     if (!HasStoredPosition(file, history_->objectName().toStdString()))
         history_->move(places.History.Left, places.History.Top);
     if (!HasStoredPosition(file, preview_->objectName().toStdString()))

@@ -5,14 +5,16 @@
 namespace ormel {
 
 class Tfrm_add_new_image;
+class Tfrm_color_panel;
 class Tfrm_DeleIconImage;
 class Tfrm_history;
 class Tfrm_main;
 class Tfrm_preview;
 class ViewCommands;
 
-// The windows that exist once for the whole run besides the frame: the history and preview
-// windows (floating above the frame) and the add-image and delete-image dialogs. Created with
+// The windows that exist once for the whole run besides the frame: the colour panel, the
+// history and preview windows (floating above the frame) and the add-image and delete-image
+// dialogs. Created with
 // the frame; placed round it and shown as they were when the frame first shows; their
 // "showing" states stored when it closes.
 class FloatingWindows : public QObject {
@@ -25,6 +27,7 @@ public:
 
     Tfrm_history& History() const { return *history_; }
     Tfrm_preview& Preview() const { return *preview_; }
+    Tfrm_color_panel& ColourPanel() const { return *colourPanel_; }
     Tfrm_add_new_image& AddImageDialog() const { return *addImage_; }
     Tfrm_DeleIconImage& DeleteImageDialog() const { return *deleteImage_; }
 
@@ -38,6 +41,7 @@ private:
     Tfrm_main& frame_;
     Tfrm_history* history_;
     Tfrm_preview* preview_;
+    Tfrm_color_panel* colourPanel_;
     Tfrm_add_new_image* addImage_;
     Tfrm_DeleIconImage* deleteImage_;
 };
