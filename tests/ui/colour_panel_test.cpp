@@ -263,6 +263,13 @@ private slots:
         QTest::mouseMove(grid, QPoint(5, 100)); // below the only row: its first cell
         QCOMPARE(panel_->CurrentColor(), TColor(0));
         QTest::mouseRelease(grid, Qt::LeftButton, {}, QPoint(5, 100));
+        // The arrow keys walk the used cells.
+        QTest::keyClick(grid, Qt::Key_Right);
+        QCOMPARE(panel_->CurrentColor(), TColor(1));
+        QTest::keyClick(grid, Qt::Key_Down); // no second row
+        QTest::keyClick(grid, Qt::Key_Left);
+        QTest::keyClick(grid, Qt::Key_Left);
+        QCOMPARE(panel_->CurrentColor(), TColor(0));
         panel_->SetColor(7);
         QCOMPARE(panel_->CurrentColor(), TColor(7));
         panel_->SetColor(16); // no such entry
@@ -320,12 +327,22 @@ private slots:
         for (int i : {0, 39, 41, 255})
             QCOMPARE(document->CurrentImage()->Palette.palPalEntry[i], before.palPalEntry[i]);
 
+        // A typed code is one step when it is complete, though the entry follows every digit.
+        typeCode(QStringLiteral("1020"));
+        QCOMPARE(int(document->CurrentImage()->Palette.palPalEntry[40].peBlue), 0x20);
+        QCOMPARE(captions(), QStringList({"New", "Palette", "Palette"}));
+        QTest::keyClicks(htmlCode(), QStringLiteral("30"));
+        QTest::keyClick(htmlCode(), Qt::Key_Return);
+        const TPaletteEntry typed = document->CurrentImage()->Palette.palPalEntry[40];
+        QCOMPARE((Rgb{typed.peRed, typed.peGreen, typed.peBlue}), (Rgb{0x10, 0x20, 0x30}));
+        QCOMPARE(captions(), QStringList({"New", "Palette", "Palette", "Palette"}));
+
         // Undo gives the image and the panel the palette back.
-        frame_->Floating().History().Undo();
-        frame_->Floating().History().Undo();
+        for (int i = 0; i < 3; ++i)
+            frame_->Floating().History().Undo();
         QCOMPARE(document->CurrentImage()->Palette, before);
         QCOMPARE(int(panel_->CurrentPalette()->palPalEntry[40].peRed), red);
-        QCOMPARE(captions(), QStringList({"New", "Palette", "Palette"}));
+        QCOMPARE(captions(), QStringList({"New", "Palette", "Palette", "Palette"}));
         // Choosing entries is no edit.
         clickCell("img_Palette", 41);
         clickCell("img_Palette", 40);

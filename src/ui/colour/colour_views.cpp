@@ -1,6 +1,7 @@
 #include "colour/colour_views.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -163,6 +164,21 @@ void ColourCellGrid::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton)
         pickAt(event->position().toPoint());
+}
+
+void ColourCellGrid::keyPressEvent(QKeyEvent* event)
+{
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -grid_.columns; break;
+    case Qt::Key_Down: step = grid_.columns; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    const int target = mark_ < 0 ? 0 : mark_ + step;
+    if (target >= 0 && target < grid_.count)
+        emit cellPicked(target);
 }
 
 void ColourCellGrid::pickAt(QPoint at)

@@ -49,7 +49,8 @@ private:
 };
 
 // A grid of colour cells (a palette, the colour library, the recent colours) with one mark.
-// A press or a drag with the left button over a used cell reports it.
+// A press or a drag with the left button over a used cell reports it, and so do the arrow
+// keys for the used cell beside the mark.
 class ColourCellGrid : public QWidget {
     Q_OBJECT
 
@@ -78,6 +79,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void pickAt(QPoint at);
