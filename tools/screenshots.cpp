@@ -1,5 +1,6 @@
 // Renders every window and dialog of the editor offscreen into DIR/<objectName>.png, each in a
 // realistic state: two icons open and edited, the history with steps and with recycled images.
+#include "colour/color_panel.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -146,6 +147,16 @@ int main(int argc, char** argv)
     }
     ok &= Save(*tools.findChild<Tfrm_GradientColor*>(), out);
     tools.findChild<Tfrm_GradientColor*>()->hide();
+    Tfrm_color_panel& colours = frame.Floating().ColourPanel();
+    for (TColor c : {MakeColor(255, 128, 0), MakeColor(0, 127, 130), MakeColor(98, 98, 98), MakeColor(40, 90, 200)})
+        colours.AddRecentColor(c);
+    ok &= Save(colours, out);
+    auto* colourPages = colours.findChild<QTabWidget*>(QStringLiteral("pgc_Color"));
+    colourPages->setCurrentIndex(1);
+    ok &= Save(colours, out, QStringLiteral("frm_color_panel-library"));
+    colourPages->setCurrentIndex(2);
+    ok &= Save(colours, out, QStringLiteral("frm_color_panel-history"));
+    colourPages->setCurrentIndex(0);
 
     Tfrm_add_new_image& add = frame.Floating().AddImageDialog();
     add.Prepare(&first->Document().Images, first->CurrentIndex());

@@ -1,3 +1,4 @@
+#include "colour/color_panel.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -74,6 +75,7 @@ private slots:
         faults += Unreachable(floating.Tools(), false);
         faults += Unreachable(floating.History(), false);
         faults += Unreachable(floating.Preview(), false);
+        faults += Unreachable(floating.ColourPanel(), false);
         floating.AddImageDialog().Prepare(&document->Document().Images, 0);
         floating.DeleteImageDialog().Prepare(*document->CurrentImage());
         Tfrm_IconProperty properties(document->Document(), frame.get());

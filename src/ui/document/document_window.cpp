@@ -8,6 +8,7 @@
 #include "document/image_strip.h"
 #include "document/strip_panel.h"
 #include "files/file_access.h"
+#include "main/colour_source.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ormel {
 
@@ -95,6 +98,15 @@ Tfrm_childwin::Tfrm_childwin(TIconDocument document, EditorServices& services, Q
     connect(strip_, &ImageStrip::picked, this, &Tfrm_childwin::SelectImage);
     connect(&services_, &EditorServices::stripBackColorChanged, this,
             [this] { strip_->setBackColor(services_.stripBackColor()); });
+    // The colour panel's palette edits go to the active document.
+    connect(&services_, &EditorServices::coloursChanged, this, [this] {
+        if (services_.activeDocument() == this)
+            ImageChangedFromPalette();
+    });
+    connect(&services_, &EditorServices::paletteEdited, this, [this] {
+        if (services_.activeDocument() == this)
+            RecordPaletteEdit();
+    });
 
     // Every image the document came with gets its ImageId and its first step "New".
     for (TIconImage& image : document_.Images)
@@ -137,6 +149,7 @@ void Tfrm_childwin::SelectImage(int index)
 {
     if (index < 0 || index >= int(document_.Images.size()) || index == document_.CurrentIndex)
         return;
+    RecordPaletteEdit();
     document_.CurrentIndex = index;
     stripPanel_->scrollToCell(index, int(document_.Images.size()));
     // The thumbnails are as they were: only the frames, the canvas and the other windows change.
@@ -181,6 +194,31 @@ void Tfrm_childwin::RecordChange(const QString& caption)
     showCurrentImage();
     services_.addStep(*this, *image, caption);
     SetModified(true);
+}
+
+bool Tfrm_childwin::ImageChangedFromPalette()
+{
+    TIconImage* image = document_.CurrentImage();
+    const ColourSource* colours = services_.colourSource();
+    const TLogPalette* palette = colours != nullptr ? colours->CurrentPalette() : nullptr;
+    if (image == nullptr || palette == nullptr || !IsIndexedDepth(image->ColorDepth) ||
+        palette->palNumEntries != image->Palette.palNumEntries ||
+        std::equal(palette->palPalEntry.begin(), palette->palPalEntry.begin() + palette->palNumEntries,
+                   image->Palette.palPalEntry.begin()))
+        return false;
+    std::copy_n(palette->palPalEntry.begin(), palette->palNumEntries, image->Palette.palPalEntry.begin());
+    paletteUnrecorded_ = true;
+    strip_->refreshCell(document_.CurrentIndex);
+    RepaintCanvas();
+    return true;
+}
+
+void Tfrm_childwin::RecordPaletteEdit()
+{
+    if (!paletteUnrecorded_)
+        return;
+    paletteUnrecorded_ = false;
+    RecordChange(QStringLiteral("Palette"));
 }
 
 void Tfrm_childwin::SetModified(bool modified)

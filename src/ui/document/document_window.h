@@ -60,6 +60,12 @@ public:
     // with the caption is recorded and the document is marked modified.
     void RecordChange(const QString& caption);
     void SetModified(bool modified);
+    // Copies the colour panel's palette, when it has one of the current image's size and it
+    // differs, into the current image and repaints. True when the image changed; the change
+    // waits for RecordPaletteEdit.
+    bool ImageChangedFromPalette();
+    // Records the palette taken since the last record as one "Palette" step.
+    void RecordPaletteEdit();
 
     // The add-image button: a new format, or the existing one of that format selected.
     void AddImageCommand();
@@ -111,6 +117,7 @@ private:
     bool showGrid_ = true;
     bool snapshotFailureReported_ = false;
     bool tooSmallShown_ = false;
+    bool paletteUnrecorded_ = false; // the current image took the panel's palette since its last step
 };
 
 } // namespace ormel

@@ -85,6 +85,9 @@ signals:
     // The drawing colour, the alpha, the colour panel's palette or a tool setting changed: the
     // tool palette redraws its preview and the active document takes the panel's palette.
     void coloursChanged();
+    // The colour panel finished one edit of its palette (a drag, a key, a typed code): the
+    // active document records the palette it took meanwhile as one step.
+    void paletteEdited();
     void recentFilesChanged();
     // A document window's preview button: the frame toggles its "Preview Window" command.
     void previewToggleRequested();

@@ -1,5 +1,6 @@
 #include "main/floating_windows.h"
 
+#include "colour/color_panel.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
 #include "dialogs/preview_window.h"
@@ -17,9 +18,6 @@ namespace ormel {
 
 namespace {
 
-// The colour panel's size until it exists: the history window goes below where it will be.
-constexpr TPanelSize kColourPanelSize{219, 330};
-
 TRect ToTRect(const QRect& r) { return TRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 } // namespace
@@ -27,6 +25,9 @@ TRect ToTRect(const QRect& r) { return TRect{r.left(), r.top(), r.right() + 1, r
 FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject(&frame), frame_(frame)
 {
     EditorServices& services = frame.Services();
+    // The colour panel first: the tool palette draws its previews in the panel's colour.
+    colourPanel_ = new Tfrm_color_panel(services, &frame);
+    services.setColourSource(colourPanel_);
     tools_ = new Tfrm_tools_panel(services, &frame);
     dispatcher_ = new DrawingDispatcher(services, *tools_, this);
     services.setToolDispatcher(dispatcher_);
@@ -49,8 +50,10 @@ FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject
 FloatingWindows::~FloatingWindows()
 {
     frame_.Services().setToolDispatcher(nullptr);
+    frame_.Services().setColourSource(nullptr);
     delete dispatcher_;
     delete tools_;
+    delete colourPanel_;
     delete history_;
     delete preview_;
     delete addImage_;
@@ -62,13 +65,16 @@ void FloatingWindows::placeAndShow()
     const std::string file = frame_.Services().positionFile();
     TPanelSizes sizes;
     sizes.ToolPalette = {tools_->sizeHint().width(), tools_->sizeHint().height()};
-    sizes.ColourPanel = kColourPanelSize;
+    sizes.ColourPanel = {colourPanel_->width(), colourPanel_->height()};
     sizes.History = {history_->width(), history_->height()};
     sizes.Preview = {preview_->width(), preview_->height()};
     const TPanelRects places = PlacePanelsRoundFrame(ToTRect(frame_.frameGeometry()), sizes);
     if (!HasStoredPosition(file, tools_->objectName().toStdString()))
         tools_->move(places.ToolPalette.Left, places.ToolPalette.Top);
     tools_->show();
+    if (!HasStoredPosition(file, colourPanel_->objectName().toStdString()))
+        colourPanel_->move(places.ColourPanel.Left, places.ColourPanel.Top);
+    colourPanel_->show();
     if (!HasStoredPosition(file, history_->objectName().toStdString()))
         history_->move(places.History.Left, places.History.Top);
     if (!HasStoredPosition(file, preview_->objectName().toStdString()))

@@ -5,6 +5,7 @@
 namespace ormel {
 
 class Tfrm_add_new_image;
+class Tfrm_color_panel;
 class Tfrm_DeleIconImage;
 class DrawingDispatcher;
 class Tfrm_history;
@@ -14,9 +15,9 @@ class Tfrm_tools_panel;
 class ViewCommands;
 
 // The windows that exist once for the whole run besides the frame: the tool palette, the
-// history and preview windows (floating above the frame) and the add-image and delete-image dialogs. Created with
-// the frame; placed round it and shown as they were when the frame first shows; their
-// "showing" states stored when it closes.
+// colour panel, the history and preview windows (floating above the frame) and the add-image
+// and delete-image dialogs. Created with the frame; placed round it and shown as they were
+// when the frame first shows; their "showing" states stored when it closes.
 class FloatingWindows : public QObject {
     Q_OBJECT
 
@@ -28,6 +29,7 @@ public:
     Tfrm_tools_panel& Tools() const { return *tools_; }
     Tfrm_history& History() const { return *history_; }
     Tfrm_preview& Preview() const { return *preview_; }
+    Tfrm_color_panel& ColourPanel() const { return *colourPanel_; }
     Tfrm_add_new_image& AddImageDialog() const { return *addImage_; }
     Tfrm_DeleIconImage& DeleteImageDialog() const { return *deleteImage_; }
 
@@ -43,6 +45,7 @@ private:
     DrawingDispatcher* dispatcher_;
     Tfrm_history* history_;
     Tfrm_preview* preview_;
+    Tfrm_color_panel* colourPanel_;
     Tfrm_add_new_image* addImage_;
     Tfrm_DeleIconImage* deleteImage_;
 };
