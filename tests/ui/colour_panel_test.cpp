@@ -274,10 +274,6 @@ private slots:
         QCOMPARE(panel_->CurrentColor(), TColor(7));
         panel_->SetColor(16); // no such entry
         QCOMPARE(panel_->CurrentColor(), TColor(7));
-        // Recent colours of an indexed image are the entries' colours.
-        panel_->AddRecentColor(7);
-        const TPaletteEntry& seven = panel_->CurrentPalette()->palPalEntry[7];
-        QCOMPARE(panel_->RecentColours().back(), MakeColor(seven.peRed, seven.peGreen, seven.peBlue));
         // Picking a colour selects the nearest entry.
         child<QTabWidget>("pgc_Color")->setCurrentIndex(1);
         clickCell("img_lib", 2);

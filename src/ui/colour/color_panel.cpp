@@ -255,11 +255,6 @@ void Tfrm_color_panel::SetAlpha(int alpha)
 
 void Tfrm_color_panel::AddRecentColor(TColor colour)
 {
-    if (const TLogPalette* palette = CurrentPalette()) {
-        if (colour >= palette->palNumEntries)
-            return;
-        colour = PaletteColor(int(colour), *palette);
-    }
     const TRecentColours::AddResult result = recent_.add(colour);
     if (result == TRecentColours::AddResult::AlreadyThere)
         return;

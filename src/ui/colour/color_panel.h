@@ -40,8 +40,6 @@ public:
     const TLogPalette* CurrentPalette() const override;
     void SetColor(TColor colour) override;
     void SetAlpha(int alpha) override;
-    // In an indexed mode `colour` is a palette index (what CurrentColor gives) and the entry's
-    // colour is kept.
     void AddRecentColor(TColor colour) override;
 
     // Takes the depth code (1..5) and, for an indexed depth with a palette of the same size,

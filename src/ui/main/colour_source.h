@@ -24,7 +24,8 @@ public:
     // The dropper: a palette index in modes 1..3, else a colour value.
     virtual void SetColor(TColor colour) = 0;
     virtual void SetAlpha(int alpha) = 0;
-    // A tool committed a step painted in this colour.
+    // A tool committed a step painted in this colour: a colour value, also in an indexed mode
+    // (the tools pass a palette index through the image's palette).
     virtual void AddRecentColor(TColor colour) = 0;
 };
 
