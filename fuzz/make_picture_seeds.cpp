@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     Write(root / "jpeg", "cmyk.jpg", test::MakeJpeg(9, 9, 4, false, Ramp(9 * 9 * 4)));
 
     const std::vector<std::array<std::uint8_t, 3>> palette = {{0, 0, 0}, {255, 255, 255}, {10, 200, 30}, {40, 50, 60}};
-    const std::pair<const char*, test::BmpSpec> bmps[] = {
+    const std::pair<const char*, test::BmpParts> bmps[] = {
         {"1bit.bmp", {40, 10, 2, 1, 0, {}, palette, {0xAA, 0x80, 0, 0, 0xC0, 0xC0, 0, 0}}},
         {"4bit.bmp", {40, 3, 2, 4, 0, {}, palette, {0x01, 0x20, 0, 0, 0x23, 0x10, 0, 0}}},
         {"8bit-topdown.bmp", {40, 2, -2, 8, 0, {}, palette, {1, 2, 0, 0, 3, 0, 0, 0}}},
@@ -58,8 +58,8 @@ int main(int argc, char** argv)
         {"rle8.bmp", {40, 6, 4, 8, 1, {}, palette, {3, 1, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 2, 1, 2, 3, 0, 0, 8, 2, 0, 1}}},
         {"rle4.bmp", {40, 5, 2, 4, 2, {}, palette, {5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 2, 0x03, 0, 1}}},
     };
-    for (const auto& [name, spec] : bmps)
-        Write(root / "bmp", name, test::MakeBmp(spec));
+    for (const auto& [name, parts] : bmps)
+        Write(root / "bmp", name, test::MakeBmp(parts));
 
     const Bytes indices = {0, 1, 2, 3, 3, 2, 1, 0, 2, 2, 0, 1};
     Write(root / "gif", "transparent.gif", test::MakeGif({5, 4, 1, 1, 4, 3, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 8, 7}}, indices, 2, false}));

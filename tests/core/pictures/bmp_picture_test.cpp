@@ -9,7 +9,7 @@
 namespace ormel {
 namespace {
 
-using test::BmpSpec;
+using test::BmpParts;
 using test::Bytes;
 
 // Pixels as 0xAARRGGBB, rows top to bottom.
@@ -43,7 +43,7 @@ constexpr std::uint32_t T = 0x00000000; // skipped by RLE: transparent black
 
 struct BmpCase {
     const char* name;
-    BmpSpec spec;
+    BmpParts parts;
     int width, height;
     bool alpha;
     Argb pixels;
@@ -101,7 +101,7 @@ TEST(BmpPicture, DecodesEveryStoredForm)
 {
     for (const BmpCase& c : BmpCases()) {
         SCOPED_TRACE(c.name);
-        const TPictureResult result = ReadPictureData(test::MakeBmp(c.spec));
+        const TPictureResult result = ReadPictureData(test::MakeBmp(c.parts));
         ASSERT_TRUE(result.Loaded()) << result.Message;
         EXPECT_EQ(result.Format, TPictureFormat::Bmp);
         EXPECT_EQ(result.Picture.width(), c.width);
@@ -115,7 +115,7 @@ TEST(BmpPicture, RefusesDamagedAndUnreadableForms)
 {
     struct Bad {
         const char* name;
-        BmpSpec spec;
+        BmpParts parts;
         TPictureOutcome outcome;
     };
     const Bad cases[] = {
@@ -134,7 +134,7 @@ TEST(BmpPicture, RefusesDamagedAndUnreadableForms)
     };
     for (const Bad& c : cases) {
         SCOPED_TRACE(c.name);
-        const TPictureResult result = ReadPictureData(test::MakeBmp(c.spec));
+        const TPictureResult result = ReadPictureData(test::MakeBmp(c.parts));
         EXPECT_EQ(result.Outcome, c.outcome);
         EXPECT_FALSE(result.Message.empty());
         EXPECT_TRUE(result.Picture.Colour.empty());

@@ -175,14 +175,14 @@ TEST(PngPicture, KeepsAlphaAndDropsItWhenOpaque)
 TEST(GifPicture, ReadsTheFirstFrameWithItsTransparentIndex)
 {
     // A 4 x 3 frame at (1, 1) of a 5 x 4 screen; index 2 is transparent.
-    test::GifSpec spec{5, 4, 1, 1, 4, 3, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 8, 7}},
+    test::GifParts parts{5, 4, 1, 1, 4, 3, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 8, 7}},
                        {0, 1, 2, 3, 3, 2, 1, 0, 2, 2, 0, 1}, 2, false};
     const std::uint32_t r = 0xFFFF0000, g = 0xFF00FF00, k = 0xFF090807, T = 0;
     const std::vector<std::uint32_t> expected = {T, T, T, T, T, T, r, g, T, k, T, k, T, g, r, T, T, T, r, g};
     for (bool interlaced : {false, true}) {
         SCOPED_TRACE(interlaced ? "interlaced" : "sequential");
-        spec.interlaced = interlaced;
-        const TPictureResult result = ReadPictureData(test::MakeGif(spec));
+        parts.interlaced = interlaced;
+        const TPictureResult result = ReadPictureData(test::MakeGif(parts));
         ASSERT_TRUE(result.Loaded()) << result.Message;
         EXPECT_EQ(result.Format, TPictureFormat::Gif);
         ASSERT_EQ(result.Picture.width(), 5);

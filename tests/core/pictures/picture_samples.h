@@ -19,7 +19,7 @@ namespace ormel::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct BmpSpec {
+struct BmpParts {
     std::uint32_t headerSize = 40; // 12 for the OS/2 core header
     std::int32_t width = 0;
     std::int32_t height = 0; // negative: rows stored top to bottom
@@ -30,46 +30,46 @@ struct BmpSpec {
     Bytes data;                                       // the pixel data as stored
 };
 
-inline Bytes MakeBmp(const BmpSpec& spec)
+inline Bytes MakeBmp(const BmpParts& parts)
 {
-    const bool core = spec.headerSize == 12;
+    const bool core = parts.headerSize == 12;
     const std::size_t entrySize = core ? 3 : 4;
-    const std::size_t masksAfter = spec.headerSize == 40 ? spec.masks.size() * 4 : 0;
+    const std::size_t masksAfter = parts.headerSize == 40 ? parts.masks.size() * 4 : 0;
     const std::uint32_t offBits =
-        static_cast<std::uint32_t>(14 + spec.headerSize + masksAfter + spec.palette.size() * entrySize);
+        static_cast<std::uint32_t>(14 + parts.headerSize + masksAfter + parts.palette.size() * entrySize);
     ByteWriter out;
     out.write("BM", 2);
-    out.writeU32(offBits + static_cast<std::uint32_t>(spec.data.size()));
+    out.writeU32(offBits + static_cast<std::uint32_t>(parts.data.size()));
     out.writeU32(0);
     out.writeU32(offBits);
-    out.writeU32(spec.headerSize);
+    out.writeU32(parts.headerSize);
     if (core) {
-        out.writeU16(static_cast<std::uint16_t>(spec.width));
-        out.writeU16(static_cast<std::uint16_t>(spec.height));
+        out.writeU16(static_cast<std::uint16_t>(parts.width));
+        out.writeU16(static_cast<std::uint16_t>(parts.height));
         out.writeU16(1);
-        out.writeU16(static_cast<std::uint16_t>(spec.bits));
+        out.writeU16(static_cast<std::uint16_t>(parts.bits));
     } else {
-        out.writeI32(spec.width);
-        out.writeI32(spec.height);
+        out.writeI32(parts.width);
+        out.writeI32(parts.height);
         out.writeU16(1);
-        out.writeU16(static_cast<std::uint16_t>(spec.bits));
-        out.writeU32(spec.compression);
-        out.writeU32(static_cast<std::uint32_t>(spec.data.size()));
+        out.writeU16(static_cast<std::uint16_t>(parts.bits));
+        out.writeU32(parts.compression);
+        out.writeU32(static_cast<std::uint32_t>(parts.data.size()));
         out.writeI32(2835);
         out.writeI32(2835);
-        out.writeU32(static_cast<std::uint32_t>(spec.palette.size()));
+        out.writeU32(static_cast<std::uint32_t>(parts.palette.size()));
         out.writeU32(0);
-        for (std::uint32_t mask : spec.masks)
+        for (std::uint32_t mask : parts.masks)
             out.writeU32(mask);
-        if (spec.headerSize > 40)
-            out.writeZeros(14 + spec.headerSize - out.position());
+        if (parts.headerSize > 40)
+            out.writeZeros(14 + parts.headerSize - out.position());
     }
-    for (const auto& entry : spec.palette) {
+    for (const auto& entry : parts.palette) {
         out.write(entry.data(), 3);
         if (!core)
             out.writeU8(0);
     }
-    out.write(spec.data.data(), spec.data.size());
+    out.write(parts.data.data(), parts.data.size());
     return out.bytes();
 }
 
@@ -105,7 +105,7 @@ inline Bytes WithExifOrientation(const Bytes& jpeg, int orientation, bool bigEnd
     return out;
 }
 
-struct GifSpec {
+struct GifParts {
     int screenWidth = 0, screenHeight = 0;
     int left = 0, top = 0, width = 0, height = 0;
     std::vector<std::array<std::uint8_t, 3>> colours; // red, green, blue; 2, 4, ... 256 of them
@@ -122,37 +122,37 @@ inline int WriteToBytes(GifFileType* gif, const GifByteType* data, int count)
 }
 
 // A GIF of one frame through giflib; interlaced rows are handed over in their stored order.
-inline Bytes MakeGif(const GifSpec& spec)
+inline Bytes MakeGif(const GifParts& parts)
 {
     Bytes out;
     int error = 0;
     GifFileType* gif = EGifOpen(&out, WriteToBytes, &error);
     std::vector<GifColorType> colours;
-    for (const auto& c : spec.colours)
+    for (const auto& c : parts.colours)
         colours.push_back({c[0], c[1], c[2]});
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
     EGifSetGifVersion(gif, true);
-    EGifPutScreenDesc(gif, spec.screenWidth, spec.screenHeight, 8, 0, map);
-    if (spec.transparent >= 0) {
+    EGifPutScreenDesc(gif, parts.screenWidth, parts.screenHeight, 8, 0, map);
+    if (parts.transparent >= 0) {
         GraphicsControlBlock control{};
-        control.TransparentColor = spec.transparent;
+        control.TransparentColor = parts.transparent;
         GifByteType block[4];
         const auto length = EGifGCBToExtension(&control, block);
         EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), block);
     }
-    EGifPutImageDesc(gif, spec.left, spec.top, spec.width, spec.height, spec.interlaced, nullptr);
+    EGifPutImageDesc(gif, parts.left, parts.top, parts.width, parts.height, parts.interlaced, nullptr);
     std::vector<int> order;
-    if (spec.interlaced) {
+    if (parts.interlaced) {
         for (const auto& [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
-            for (int y = start; y < spec.height; y += step)
+            for (int y = start; y < parts.height; y += step)
                 order.push_back(y);
     } else {
-        for (int y = 0; y < spec.height; ++y)
+        for (int y = 0; y < parts.height; ++y)
             order.push_back(y);
     }
     for (int y : order) {
-        std::vector<GifPixelType> line(spec.indices.begin() + y * spec.width, spec.indices.begin() + (y + 1) * spec.width);
-        EGifPutLine(gif, line.data(), spec.width);
+        std::vector<GifPixelType> line(parts.indices.begin() + y * parts.width, parts.indices.begin() + (y + 1) * parts.width);
+        EGifPutLine(gif, line.data(), parts.width);
     }
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
