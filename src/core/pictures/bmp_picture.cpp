@@ -67,10 +67,13 @@ bool RowsFit(std::span<const std::uint8_t> data, const BmpLayout& layout)
     return Stride(layout) * std::uint64_t(layout.height - 1) + (RowBits(layout) + 7) / 8 <= data.size();
 }
 
-void DecodeRows(std::span<const std::uint8_t> data, const BmpLayout& layout, TPicture& picture)
+// False when the progress callback asked to stop.
+bool DecodeRows(std::span<const std::uint8_t> data, const BmpLayout& layout, TPicture& picture, PictureProgress& progress)
 {
     const std::uint64_t stride = Stride(layout);
     for (int r = 0; r < layout.height; ++r) {
+        if (!progress.report(r, layout.height))
+            return false;
         const std::uint8_t* src = data.data() + stride * std::uint64_t(r);
         const int y = layout.pictureRow(r);
         std::uint8_t* bgr = picture.Colour.row(y);
@@ -83,6 +86,7 @@ void DecodeRows(std::span<const std::uint8_t> data, const BmpLayout& layout, TPi
         else
             DecodeMaskedRow(src, layout, bgr, alpha);
     }
+    return true;
 }
 
 } // namespace
@@ -111,7 +115,11 @@ TPictureResult ReadBmpPicture(std::span<const std::uint8_t> bytes, const TPictur
         result.Picture.Colour.fill(0, 0, 0);
         DecodeBmpRle(data, layout, &result.Picture);
     } else {
-        DecodeRows(data, layout, result.Picture);
+        PictureProgress progress(options);
+        if (!DecodeRows(data, layout, result.Picture, progress)) {
+            progress.refuse(result);
+            return result;
+        }
         if (std::all_of(result.Picture.Alpha.begin(), result.Picture.Alpha.end(), [](std::uint8_t a) { return a == 0; }))
             result.Picture.Alpha = {};
     }

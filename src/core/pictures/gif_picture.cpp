@@ -102,7 +102,12 @@ bool DecodeFirstFrame(GifFileType* gif, const TPictureReadOptions& options, TPic
     picture.Colour.fill(0, 0, 0);
     std::fill(picture.Alpha.begin(), picture.Alpha.end(), std::uint8_t(0));
     std::vector<GifPixelType> line(static_cast<std::size_t>(frame.Width));
+    PictureProgress progress(options);
     for (int i = 0; i < frame.Height; ++i) {
+        if (!progress.report(i, frame.Height)) {
+            progress.refuse(result);
+            return false;
+        }
         if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR)
             return Damaged(result);
         const int y = frame.Top + StoredRow(i, frame.Height, frame.Interlace);

@@ -17,15 +17,14 @@ constexpr int kMaxScans = 500;
 struct JpegErrors {
     jpeg_error_mgr base;
     std::jmp_buf jump;
-    bool damaged; // the data ended early or was refused by the codec
 };
 
-void JumpOnError(j_common_ptr info)
-{
-    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
-    errors->damaged = true;
-    std::longjmp(errors->jump, 1);
-}
+struct JpegProgress {
+    jpeg_progress_mgr base;
+    PictureProgress* progress;
+};
+
+void JumpOnError(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1); }
 
 // Warnings pass silently, except a premature end of the data, which is an error: a picture cut
 // short is refused rather than shown half grey.
@@ -37,9 +36,16 @@ void EmitMessage(j_common_ptr info, int level)
 
 void NoMessages(j_common_ptr) {}
 
-void LimitScans(j_common_ptr info)
+// Stops files with too many scans, and reports the passes done so far.
+void MonitorProgress(j_common_ptr info)
 {
     if (info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxScans)
+        JumpOnError(info);
+    const auto* monitor = reinterpret_cast<JpegProgress*>(info->progress);
+    const jpeg_progress_mgr& p = monitor->base;
+    const std::int64_t limit = std::max(p.pass_limit, 1L), passes = std::max(p.total_passes, 1);
+    const std::int64_t done = std::int64_t(p.completed_passes) * limit + std::clamp(p.pass_counter, 0L, limit);
+    if (!monitor->progress->report(done, passes * limit))
         JumpOnError(info);
 }
 
@@ -80,25 +86,30 @@ void CmykToBgr(const JSAMPLE* cmyk, int width, bool inverted, std::uint8_t* bgr)
 // Only plain values live in this frame, so that longjmp back to setjmp skips no destructor.
 // The picture and result belong to the caller.
 void Decode(std::span<const std::uint8_t> bytes, const TPictureReadOptions& options, TPictureResult& result,
-            int& orientation)
+            int& orientation, PictureProgress& progress)
 {
     jpeg_decompress_struct info{};
     JpegErrors errors{};
-    jpeg_progress_mgr progress{};
+    JpegProgress monitor{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JumpOnError;
     errors.base.emit_message = EmitMessage;
     errors.base.output_message = NoMessages;
-    progress.progress_monitor = LimitScans;
+    monitor.base.progress_monitor = MonitorProgress;
+    monitor.progress = &progress;
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
-        result.Outcome = TPictureOutcome::Damaged;
-        result.Message = kPictureDamaged;
+        if (progress.cancelled()) {
+            progress.refuse(result);
+        } else {
+            result.Outcome = TPictureOutcome::Damaged;
+            result.Message = kPictureDamaged;
+        }
         return;
     }
     jpeg_create_decompress(&info);
     try {
-        info.progress = &progress;
+        info.progress = &monitor.base;
         jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
         jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
         if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK ||
@@ -145,7 +156,8 @@ TPictureResult ReadJpegPicture(std::span<const std::uint8_t> bytes, const TPictu
     TPictureResult result;
     result.Format = TPictureFormat::Jpeg;
     int orientation = 0;
-    Decode(bytes, options, result, orientation);
+    PictureProgress progress(options);
+    Decode(bytes, options, result, orientation, progress);
     if (!result.Loaded()) {
         result.Picture = {};
         return result;

@@ -27,6 +27,25 @@ bool CheckPictureSize(std::int64_t width, std::int64_t height, std::int64_t maxP
     return true;
 }
 
+bool PictureProgress::report(std::int64_t done, std::int64_t total)
+{
+    if (!callback_ || cancelled_ || total <= 0)
+        return !cancelled_;
+    const int percent = static_cast<int>(std::clamp<std::int64_t>(done * 100 / total, 0, 100));
+    if (percent != last_) {
+        last_ = percent;
+        cancelled_ = !callback_(percent);
+    }
+    return !cancelled_;
+}
+
+void PictureProgress::refuse(TPictureResult& result) const
+{
+    result.Picture = {};
+    result.Outcome = TPictureOutcome::Cancelled;
+    result.Message = kPictureCancelled;
+}
+
 void AllocatePicture(TPicture& picture, int width, int height, bool withAlpha)
 {
     picture.Colour.resizeForOverwrite(width, height);

@@ -4,6 +4,7 @@
 #include "files/raster.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ enum class TPictureOutcome {
     Unrecognised,  // the bytes are none of the formats read here
     TooLarge,      // more pixels than allowed, or a size whose arithmetic overflows
     Damaged,       // a recognised format whose data is truncated or inconsistent
+    Cancelled,     // the progress callback asked to stop
 };
 
 struct TPictureReadOptions {
@@ -44,6 +46,9 @@ struct TPictureReadOptions {
     int MaxLongSide = 0;
     // Pictures with more pixels (at full size) are refused.
     std::int64_t MaxPixels = kMaxPicturePixels;
+    // Called on the reading thread as decoding advances, with the percentage done (each value
+    // once, rising); returning false cancels the read. Must not throw.
+    std::function<bool(int percent)> Progress;
 };
 
 struct TPictureResult {
@@ -63,12 +68,30 @@ struct TPictureResult {
 inline constexpr const char* kPictureFormatNotAvailable = "The file format is not available.";
 inline constexpr const char* kPictureDamaged = "The picture file is damaged or truncated.";
 inline constexpr const char* kPictureNotFound = "File not found.";
+inline constexpr const char* kPictureCancelled = "Opening the picture was cancelled.";
 std::string PictureTooLargeMessage(std::int64_t width, std::int64_t height);
 
 // Checks a declared size before anything is allocated for it: both sides positive, each at most
 // what an int holds, and at most maxPixels pixels. Fills `result` with the refusal and returns
 // false otherwise.
 bool CheckPictureSize(std::int64_t width, std::int64_t height, std::int64_t maxPixels, TPictureResult& result);
+
+// Passes the share done of a decode to the options' progress callback whenever its percentage
+// changes, and remembers a request to stop.
+class PictureProgress {
+public:
+    explicit PictureProgress(const TPictureReadOptions& options) : callback_(options.Progress) {}
+    // False once the callback asked to stop.
+    bool report(std::int64_t done, std::int64_t total);
+    bool cancelled() const { return cancelled_; }
+    // Sets the result to the cancellation and drops the picture.
+    void refuse(TPictureResult& result) const;
+
+private:
+    const std::function<bool(int)>& callback_;
+    int last_ = -1;
+    bool cancelled_ = false;
+};
 
 // Gives the picture its size with unspecified colours and, when withAlpha, an alpha plane of
 // 255. The size must have passed CheckPictureSize.

@@ -20,7 +20,7 @@ std::uint32_t LoadBE32(const std::uint8_t* p)
 // Splits decoded BGRA rows into the picture's colours and alpha.
 class PictureSink : public PngRowSink {
 public:
-    explicit PictureSink(TPicture& picture) : picture_(picture) {}
+    PictureSink(TPicture& picture, PictureProgress& progress) : picture_(picture), progress_(progress) {}
     bool outOfMemory = false;
 
     void begin(const PngInfo& info) override
@@ -35,7 +35,7 @@ public:
     }
     void row(int y, const std::uint8_t* decoded) override
     {
-        if (outOfMemory)
+        if (outOfMemory || !progress_.report(y, info_.height))
             return;
         PngRowToBgra(info_.layout, decoded, info_.width, bgra_.data());
         std::uint8_t* bgr = picture_.Colour.row(y);
@@ -49,6 +49,7 @@ public:
 
 private:
     TPicture& picture_;
+    PictureProgress& progress_;
     PngInfo info_;
     std::vector<std::uint8_t> bgra_;
 };
@@ -68,8 +69,14 @@ TPictureResult ReadPngPicture(std::span<const std::uint8_t> bytes, const TPictur
     const std::uint32_t width = LoadBE32(bytes.data() + 16), height = LoadBE32(bytes.data() + 20);
     if (!CheckPictureSize(width, height, options.MaxPixels, result))
         return result;
-    PictureSink sink(result.Picture);
-    if (!DecodePng(bytes, static_cast<int>(std::max(width, height)), sink) || sink.outOfMemory ||
+    PictureProgress progress(options);
+    PictureSink sink(result.Picture, progress);
+    const bool decoded = DecodePng(bytes, static_cast<int>(std::max(width, height)), sink);
+    if (progress.cancelled()) {
+        progress.refuse(result);
+        return result;
+    }
+    if (!decoded || sink.outOfMemory ||
         result.Picture.width() != static_cast<int>(width) || result.Picture.height() != static_cast<int>(height)) {
         result.Picture = {};
         result.Outcome = sink.outOfMemory ? TPictureOutcome::TooLarge : TPictureOutcome::Damaged;

@@ -130,6 +130,44 @@ TEST(PictureLimits, RefusesPicturesAboveOneHundredMegapixels)
     }
 }
 
+// Reading reports a rising percentage and stops, with nothing kept, when the callback says so.
+TEST(PictureLimits, ReportsProgressAndCanBeCancelled)
+{
+    std::vector<std::uint8_t> bgra(8 * 64 * 4, 200);
+    Bytes png;
+    ASSERT_TRUE(EncodePngRgba(8, 64, bgra.data(), png));
+    const std::vector<Sample> samples = {
+        {"BMP", test::MakeBmp({40, 8, 64, 24, 0, {}, {}, Bytes(24 * 64, 9)})},
+        {"PNG", png},
+        {"GIF", test::MakeGif({8, 64, 0, 0, 8, 64, {{0, 0, 0}, {255, 255, 255}}, Bytes(8 * 64, 1), -1, true})},
+        {"JPEG", test::MakeJpeg(16, 64, 3, false, Bytes(16 * 64 * 3, 99))},
+        {"progressive JPEG", test::MakeJpeg(16, 64, 3, true, Bytes(16 * 64 * 3, 99))},
+    };
+    for (const Sample& sample : samples) {
+        SCOPED_TRACE(sample.name);
+        std::vector<int> seen;
+        TPictureReadOptions options;
+        options.Progress = [&](int percent) {
+            seen.push_back(percent);
+            return true;
+        };
+        ASSERT_TRUE(ReadPictureData(sample.bytes, options).Loaded());
+        ASSERT_GE(seen.size(), 3u);
+        EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+        EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end());
+        EXPECT_GE(seen.front(), 0);
+        EXPECT_LE(seen.back(), 100);
+
+        for (int stopAt : {0, 50}) {
+            options.Progress = [stopAt](int percent) { return percent < stopAt; };
+            const TPictureResult result = ReadPictureData(sample.bytes, options);
+            EXPECT_EQ(result.Outcome, TPictureOutcome::Cancelled) << "stop at " << stopAt;
+            EXPECT_EQ(result.Message, "Opening the picture was cancelled.");
+            EXPECT_TRUE(result.Picture.Colour.empty());
+        }
+    }
+}
+
 TEST(PictureRoutines, TurnsAlphaWithColourAndComposesOverABackground)
 {
     // 3 x 2 with pixel i blue i, alpha 40 i.
