@@ -13,7 +13,8 @@ void PrintUsage(std::FILE* to)
                "       ormel-cli convert IN.ico OUT.ico\n"
                "       ormel-cli convert IN.ico OUT.{png,bmp,jpg,gif} [--image N]\n"
                "       ormel-cli extract LIBRARY DIR\n"
-               "       ormel-cli pack OUT.icl IN.ico...\n",
+               "       ormel-cli pack OUT.icl IN.ico...\n"
+               "       ormel-cli picture FILE...\n",
                to);
 }
 
@@ -40,6 +41,8 @@ int main(int argc, char** argv)
         return ormel::cli::ExtractCommand(args);
     if (command == "pack")
         return ormel::cli::PackCommand(args);
+    if (command == "picture")
+        return ormel::cli::PictureCommand(args);
     if (command == "help" || command == "--help" || command == "-h") {
         PrintUsage(stdout);
         return 0;

@@ -1,0 +1,9 @@
+// Reads arbitrary bytes as a GIF, its first frame.
+#include "picture_fuzz_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const ormel::TPictureReadOptions options = ormel::FuzzReadOptions(size);
+    ormel::CheckPictureResult(ormel::ReadGifPicture(std::span(data, size), options), options);
+    return 0;
+}
