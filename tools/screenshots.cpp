@@ -1,5 +1,6 @@
 // Renders every window and dialog of the editor offscreen into DIR/<objectName>.png, each in a
-// realistic state: two icons open and edited, the history with steps and with recycled images.
+// realistic state: two icons open and edited, the history with steps and with recycled images,
+// the icon library window showing a program's icons.
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -8,6 +9,7 @@
 #include "document/document_window.h"
 #include "effects/instant_commands.h"
 #include "history/history_window.h"
+#include "library/icon_library_window.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "main/floating_windows.h"
@@ -49,8 +51,8 @@ bool Save(QWidget& window, const QString& dir, const QString& name = QString())
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: screenshots OUTPUT_DIR FIRST.ico SECOND.ico\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: screenshots OUTPUT_DIR FIRST.ico SECOND.ico PROGRAM\n");
         return 2;
     }
     QTemporaryDir home;
@@ -104,6 +106,8 @@ int main(int argc, char** argv)
     ok &= Save(properties, out);
     Tfrm_about about(&frame);
     ok &= Save(about, out);
+    frame.OpenFiles({QString::fromLocal8Bit(argv[4])});
+    ok &= Save(frame.Floating().Library(), out);
 
     first->SetModified(false);
     frame.Documents().last()->SetModified(false);

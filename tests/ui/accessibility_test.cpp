@@ -6,6 +6,7 @@
 #include "document/document_window.h"
 #include "effects/tone_dialogs.h"
 #include "history/history_window.h"
+#include "library/icon_library_window.h"
 #include "main/floating_windows.h"
 #include "main/main_window.h"
 #include "ui_test_support.h"
@@ -67,6 +68,9 @@ private slots:
         floating.Preview().show();
         faults += Unreachable(floating.History(), false);
         faults += Unreachable(floating.Preview(), false);
+        REQUIRE_DATA(DataFile("pe32-regedit.exe"));
+        frame->OpenFiles({DataFile("pe32-regedit.exe")});
+        faults += Unreachable(floating.Library(), false);
         floating.AddImageDialog().Prepare(&document->Document().Images, 0);
         floating.DeleteImageDialog().Prepare(*document->CurrentImage());
         Tfrm_IconProperty properties(document->Document(), frame.get());

@@ -7,6 +7,7 @@ namespace ormel {
 class Tfrm_add_new_image;
 class Tfrm_DeleIconImage;
 class Tfrm_history;
+class Tfrm_Icon_Lib;
 class Tfrm_main;
 class Tfrm_preview;
 class ViewCommands;
@@ -25,6 +26,7 @@ public:
 
     Tfrm_history& History() const { return *history_; }
     Tfrm_preview& Preview() const { return *preview_; }
+    Tfrm_Icon_Lib& Library() const { return *library_; }
     Tfrm_add_new_image& AddImageDialog() const { return *addImage_; }
     Tfrm_DeleIconImage& DeleteImageDialog() const { return *deleteImage_; }
 
@@ -38,6 +40,7 @@ private:
     Tfrm_main& frame_;
     Tfrm_history* history_;
     Tfrm_preview* preview_;
+    Tfrm_Icon_Lib* library_;
     Tfrm_add_new_image* addImage_;
     Tfrm_DeleIconImage* deleteImage_;
 };
