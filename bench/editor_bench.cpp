@@ -1,16 +1,24 @@
 // The editor's latency, end to end through the real widgets on the offscreen platform: from
 // an empty process state to the first painted window of a 10-image icon, one repaint of the
-// whole canvas, moving to the next image with a long undo history, and an effect dialog's
-// setting changed until the canvas shows the result.
+// whole canvas, moving to the next image with a long undo history, an effect dialog's setting
+// changed until the canvas shows the result, and opening an icon library of 300 groups until
+// every thumbnail is shown.
 #include "document/canvas_view.h"
 #include "document/document_window.h"
 #include "effects/instant_commands.h"
+#include "files/file_access.h"
+#include "library/icon_library_window.h"
+#include "library/library_store.h"
+#include "library/library_writer.h"
 #include "main/dialog_service.h"
+#include "main/floating_windows.h"
 #include "main/main_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSlider>
@@ -220,6 +228,52 @@ void BM_EffectSettingToRepaint(benchmark::State& state)
 BENCHMARK(BM_EffectSettingToRepaint)
     ->ArgsProduct({benchmark::CreateDenseRange(0, int(std::size(kEffectControls)) - 1, 1), {Depth32, Depth8}})
     ->Unit(benchmark::kMillisecond);
+// An icon library of `groups` entries, each holding the ten images of the test icon (256 down
+// to 16 pixels), written with the library writer; empty when it cannot be made.
+QString MakeLibrary(const QTemporaryDir& dir, int groups)
+{
+    TIconDocument icon;
+    TIconFileAccess access;
+    if (access.OpenIconFile(kTenImages.toStdString(), icon) != 0)
+        return QString();
+    TIconLibrary library;
+    library.TempDir = dir.filePath(QStringLiteral("store/")).toStdString();
+    QDir().mkpath(dir.filePath(QStringLiteral("store")));
+    library.Editable = true;
+    for (int i = 0; i < groups; ++i)
+        if (AddToLibrary(library, "Icon", icon.Images) != 0)
+            return QString();
+    const QString path = dir.filePath(QStringLiteral("big.icl"));
+    const bool written = WriteLibraryFile(library, path.toStdString()) == 0;
+    ClearLibrary(library);
+    return written ? path : QString();
+}
+
+void BM_OpenLibraryUntilEveryThumbnailShows(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = MakeLibrary(dir, int(state.range(0)));
+    if (path.isEmpty()) {
+        state.SkipWithError("the library could not be made");
+        return;
+    }
+    Tfrm_main frame(std::make_unique<DialogService>());
+    frame.show();
+    Tfrm_Icon_Lib& library = frame.Floating().Library();
+    auto* list = library.findChild<QListWidget*>(QStringLiteral("lsv_Lib"));
+    // Big enough for every thumbnail to be on screen at once.
+    library.resize(2400, 2400);
+    for (auto _ : state) {
+        if (library.OpenLibrary(path) != 0 || list->count() != state.range(0)) {
+            state.SkipWithError("the library did not open");
+            break;
+        }
+        list->repaint();
+        Settle();
+    }
+    frame.close();
+}
+BENCHMARK(BM_OpenLibraryUntilEveryThumbnailShows)->Arg(300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace ormel

@@ -1,5 +1,6 @@
 // Renders every window and dialog of the editor offscreen into DIR/<objectName>.png, each in a
-// realistic state: two icons open and edited, the history with steps and with recycled images.
+// realistic state: two icons open and edited, the history with steps and with recycled images,
+// the icon library window showing a program's icons.
 #include "colour/color_panel.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
@@ -9,6 +10,7 @@
 #include "document/document_window.h"
 #include "effects/instant_commands.h"
 #include "history/history_window.h"
+#include "library/icon_library_window.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "main/floating_windows.h"
@@ -95,8 +97,8 @@ public:
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: screenshots OUTPUT_DIR FIRST.ico SECOND.ico\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: screenshots OUTPUT_DIR FIRST.ico SECOND.ico PROGRAM\n");
         return 2;
     }
     QTemporaryDir home;
@@ -170,6 +172,8 @@ int main(int argc, char** argv)
     ok &= Save(properties, out);
     Tfrm_about about(&frame);
     ok &= Save(about, out);
+    frame.OpenFiles({QString::fromLocal8Bit(argv[4])});
+    ok &= Save(frame.Floating().Library(), out);
 
     // Each effect dialog over the first icon's current image.
     effectShots.out = out;

@@ -94,7 +94,8 @@ int ExtractCommand(const std::vector<std::string>& args)
     bool failed = false;
     const auto write = [&](const TGroupIcon& entry, const std::vector<TStoredImage>& images) {
         if (images.empty()) {
-            std::fprintf(stderr, "%s: no readable images\n", entry.Name.c_str());
+            std::fprintf(stderr, "%s: cannot be opened: none of its %zu pictures can be read as an icon image\n",
+                         entry.Name.c_str(), entry.Formats.size());
             return;
         }
         // Names read from an icon library may repeat: later ones get "(1)", "(2)", ...; each

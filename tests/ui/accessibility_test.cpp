@@ -11,6 +11,7 @@
 #include "effects/tone_dialogs.h"
 #include "effects/transform_dialogs.h"
 #include "history/history_window.h"
+#include "library/icon_library_window.h"
 #include "main/floating_windows.h"
 #include "tools/gradient_dialog.h"
 #include "tools/tool_palette.h"
@@ -76,6 +77,9 @@ private slots:
         faults += Unreachable(floating.History(), false);
         faults += Unreachable(floating.Preview(), false);
         faults += Unreachable(floating.ColourPanel(), false);
+        REQUIRE_DATA(DataFile("pe32-regedit.exe"));
+        frame->OpenFiles({DataFile("pe32-regedit.exe")});
+        faults += Unreachable(floating.Library(), false);
         floating.AddImageDialog().Prepare(&document->Document().Images, 0);
         floating.DeleteImageDialog().Prepare(*document->CurrentImage());
         Tfrm_IconProperty properties(document->Document(), frame.get());

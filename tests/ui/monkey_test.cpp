@@ -1,4 +1,5 @@
 #include "document/document_window.h"
+#include "library/icon_library_window.h"
 #include "main/floating_windows.h"
 #include "main/main_window.h"
 #include "tools/tool_palette.h"
@@ -6,6 +7,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QListWidget>
 #include <QMenu>
 #include <QAbstractButton>
 #include <QComboBox>
@@ -34,6 +36,10 @@ private slots:
             REQUIRE_DATA(DataFile(sources[i]));
             QVERIFY(QFile::copy(DataFile(sources[i]), icons[i]));
         }
+        // Libraries too: a program (read-only) and an icon library it may change and save.
+        const QString libraries[] = {dir.filePath(QStringLiteral("p.exe")), dir.filePath(QStringLiteral("l.icl"))};
+        REQUIRE_DATA(DataFile("pe32-regedit.exe"));
+        QVERIFY(QFile::copy(DataFile("pe32-regedit.exe"), libraries[0]));
         auto dialogs = std::make_unique<FakeDialogs>();
         FakeDialogs& fake = *dialogs;
         auto frame = std::make_unique<Tfrm_main>(std::move(dialogs));
@@ -48,7 +54,9 @@ private slots:
             fake.answers = {QMessageBox::StandardButton(
                 QList<int>{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Ok}[random.bounded(4)])};
             fake.saveAnswer = dir.filePath(QStringLiteral("m%1").arg(random.bounded(5)));
-            fake.openAnswer = {icons[random.bounded(2)]};
+            fake.openAnswer = {random.bounded(4) == 0 ? libraries[random.bounded(2)] : icons[random.bounded(2)]};
+            if (random.bounded(3) == 0)
+                fake.saveAnswer = libraries[1];
             fake.messages.clear();
             fake.colourAnswer = random.bounded(2) ? QColor::fromRgb(random.generate()) : QColor();
             // Any dialog that opens gets its sliders, lists, angle dials and buttons moved at
@@ -79,7 +87,7 @@ private slots:
             if (frame->Documents().size() < 2 || random.bounded(40) == 0)
                 frame->OpenFiles({icons[random.bounded(2)]});
 
-            switch (random.bounded(5)) {
+            switch (random.bounded(6)) {
             case 0: { // a command from the menus
                 QList<QAction*> actions;
                 for (QAction* action : frame->findChildren<QAction*>())
@@ -139,6 +147,16 @@ private slots:
                 }
                 break;
             }
+            case 5: { // an entry of the library window is selected, or double-clicked
+                auto* list = frame->Floating().Library().findChild<QListWidget*>(QStringLiteral("lsv_Lib"));
+                if (list->count() == 0)
+                    break;
+                list->setCurrentRow(random.bounded(list->count()));
+                if (random.bounded(3) == 0 && list->isVisible())
+                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                                       list->visualItemRect(list->currentItem()).center());
+                break;
+            }
             }
             if (step % 50 == 0)
                 QTest::qWait(1); // let timers (strip gliding, deferred messages) run
@@ -147,9 +165,10 @@ private slots:
         QVERIFY2(fake.dialogsRun.size() > 50, qPrintable(fake.dialogsRun.join(QLatin1Char(' '))));
         // Every document's changes are given up, and the editor quits.
         fake.answers.clear();
-        for (int i = 0; i < 20; ++i)
+        for (int i = 0; i < 200; ++i)
             fake.answers.append(QMessageBox::No);
-        QVERIFY(frame->close());
+        const bool closed = frame->close();
+        QVERIFY2(closed, qPrintable(QStringLiteral("%1 documents; asked: %2").arg(frame->Documents().size()).arg(fake.questions.size())));
     }
 };
 

@@ -18,6 +18,18 @@ void ReadIconResources(TIconLibrary& library, const std::string& fileName)
         ReadIconResourceData(library, bytes);
 }
 
+LibraryReadResult ReadLibraryFile(TIconLibrary& library, const std::string& fileName, const TReadProgress& progress)
+{
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(fileName, bytes))
+        return LibraryReadResult::CannotRead;
+    const ByteReader stream(bytes);
+    TResourceList icons;
+    if (!ReadLibraryEntries(stream, library.Groups, icons))
+        return LibraryReadResult::NotRecognised;
+    return ExtractIconImages(stream, icons, library, progress) ? LibraryReadResult::Read : LibraryReadResult::Stopped;
+}
+
 void ReadIconResourceData(TIconLibrary& library, std::span<const std::uint8_t> bytes)
 {
     const ByteReader stream(bytes);
@@ -67,6 +79,13 @@ void ReadNeIcons(const ByteReader& stream, std::vector<TGroupIcon>& groups, TRes
 
 void ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIconLibrary& library)
 {
+    ExtractIconImages(stream, icons, library, {});
+}
+
+bool ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIconLibrary& library,
+                       const TReadProgress& progress)
+{
+    std::size_t done = 0;
     TIconBlockReader blocks(stream, icons);
     TIconFileAccess access;
     for (TGroupIcon& entry : library.Groups) {
@@ -90,7 +109,10 @@ void ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIc
         if (chosen >= 0 && !entry.Formats[static_cast<std::size_t>(chosen)].FileName.empty() &&
             access.LoadSnapshot(image, entry.Formats[static_cast<std::size_t>(chosen)].FileName) == 0)
             DrawIconImageFitted(image, entry.Thumbnail);
+        if (progress && !progress(++done, library.Groups.size()))
+            return false;
     }
+    return true;
 }
 
 } // namespace ormel

@@ -3,7 +3,9 @@
 #include "files/byte_stream.h"
 #include "library/icon_library.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +20,17 @@ void ReadIconResources(TIconLibrary& library, const std::string& fileName);
 // The same for a file's bytes in memory.
 void ReadIconResourceData(TIconLibrary& library, std::span<const std::uint8_t> bytes);
 
+// Told after each entry's images have been read, with the entries done and the total; returning
+// false stops the reading there.
+using TReadProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+enum class LibraryReadResult { Read, CannotRead, NotRecognised, Stopped };
+
+// ReadIconResources that says how it went and can be followed and stopped. After CannotRead
+// and NotRecognised Groups is as it was; after Stopped it holds the entries read so far (the
+// caller clears them with their snapshot files).
+LibraryReadResult ReadLibraryFile(TIconLibrary& library, const std::string& fileName, const TReadProgress& progress);
+
 // The entries of a PE or NE file with the formats their group directories list, named from the
 // file's names resource when it has a usable one, and the icon resources the formats refer to.
 // The images themselves are not read.
@@ -31,5 +44,8 @@ bool ReadLibraryEntries(const ByteReader& stream, std::vector<TGroupIcon>& group
 // whose image is missing or does not decode keeps its directory values and gets no snapshot
 // file (an empty FileName); an entry without a drawable image gets a white thumbnail.
 void ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIconLibrary& library);
+// The same, telling `progress` after each entry; false when it stopped the reading.
+bool ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIconLibrary& library,
+                       const TReadProgress& progress);
 
 } // namespace ormel

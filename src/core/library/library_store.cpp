@@ -31,33 +31,46 @@ void DeleteSnapshotFiles(const TGroupIcon& entry)
         }
 }
 
-// Makes the images the entry's formats, each written to a new snapshot file named after the
-// entry, and draws the thumbnail. When a file cannot be written the entry keeps the formats
-// stored before it and the result is -1 with LastMessage set.
-int StoreImages(TIconLibrary& library, TGroupIcon& entry, const TIconImageArray& images)
+// Writes each image to a new snapshot file named after the entry and returns the formats that
+// describe them. When a file cannot be written, the files written so far are deleted and the
+// result is false with LastMessage set.
+bool WriteImages(TIconLibrary& library, const std::string& entryName, const TIconImageArray& images,
+                 std::vector<TIconFormat>& formats)
 {
-    entry.Formats.clear();
-    int result = 0;
+    formats.clear();
     for (std::size_t i = 0; i < images.size(); ++i) {
         const TIconImage& image = images[i];
         TIconFormat format;
         format.Width = image.Width;
         format.Height = image.Height;
         format.BitCount = DepthToBits(image.ColorDepth);
-        format.FileName = NewSnapshotFileName(library.TempDir, entry.Name, static_cast<int>(i));
+        format.FileName = NewSnapshotFileName(library.TempDir, entryName, static_cast<int>(i));
         TIconFileAccess access;
         if (access.SaveSnapshot(image, format.FileName) != 0) {
-            result = Fail(library, access.ErrorText);
-            break;
+            std::error_code ec;
+            std::filesystem::remove(format.FileName, ec);
+            TGroupIcon written;
+            written.Formats = std::move(formats);
+            DeleteSnapshotFiles(written);
+            formats.clear();
+            Fail(library, access.ErrorText);
+            return false;
         }
-        entry.Formats.push_back(std::move(format));
+        formats.push_back(std::move(format));
     }
+    return true;
+}
+
+// Gives the entry the formats and draws its thumbnail from the images they were written from.
+void TakeImages(TGroupIcon& entry, std::vector<TIconFormat> formats, const TIconImageArray& images)
+{
+    entry.Formats = std::move(formats);
     entry.Count = static_cast<std::int32_t>(entry.Formats.size());
     entry.Thumbnail.resize(kThumbnailSize, kThumbnailSize);
+    entry.Thumbnail.fill(255, 255, 255);
     const int k = ChooseThumbnailFormat(entry.Formats);
     if (k >= 0)
         DrawIconImageFitted(images[static_cast<std::size_t>(k)], entry.Thumbnail);
-    return result;
 }
 
 } // namespace
@@ -80,11 +93,12 @@ int AddToLibrary(TIconLibrary& library, const std::string& name, const TIconImag
     library.Groups.push_back(std::move(entry));
     MakeUniqueName(library.Groups, library.Groups.size() - 1);
     TGroupIcon& added = library.Groups.back();
-    if (StoreImages(library, added, images) != 0) {
-        DeleteSnapshotFiles(added);
+    std::vector<TIconFormat> formats;
+    if (!WriteImages(library, added.Name, images, formats)) {
         library.Groups.pop_back();
         return -1;
     }
+    TakeImages(added, std::move(formats), images);
     if (document) {
         document->LibEntryName = added.Name;
         document->LibName = library.LibFileName;
@@ -100,12 +114,22 @@ int ReplaceInLibrary(TIconLibrary& library, const std::string& name, const TIcon
                                     [&](const TGroupIcon& entry) { return SameNameIgnoringCase(entry.Name, name); });
     if (found == library.Groups.end())
         return Fail(library, "Can't find icon in library");
-    DeleteSnapshotFiles(*found);
-    if (StoreImages(library, *found, images) != 0) {
-        // The entry has lost its old images all the same.
-        library.Modified = true;
+    return ReplaceEntryImages(library, static_cast<std::size_t>(found - library.Groups.begin()), images);
+}
+
+int ReplaceEntryImages(TIconLibrary& library, std::size_t index, const TIconImageArray& images)
+{
+    if (!library.Editable)
+        return Fail(library, kNotEditable);
+    if (index >= library.Groups.size())
+        return Fail(library, "Can't find icon in library");
+    TGroupIcon& entry = library.Groups[index];
+    // The new files are complete before the old ones go: a failed write leaves the entry whole.
+    std::vector<TIconFormat> formats;
+    if (!WriteImages(library, entry.Name, images, formats))
         return -1;
-    }
+    DeleteSnapshotFiles(entry);
+    TakeImages(entry, std::move(formats), images);
     return 0;
 }
 

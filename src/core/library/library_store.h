@@ -28,6 +28,11 @@ int AddToLibrary(TIconLibrary& library, const std::string& name, const TIconImag
 // keeps its place and its old snapshot files are deleted.
 int ReplaceInLibrary(TIconLibrary& library, const std::string& name, const TIconImageArray& images);
 
+// Gives entry `index` the images instead of its own. The new snapshot files are written before
+// the old ones are deleted: when a write fails the entry keeps its images, the result is -1
+// with LastMessage set, and no new file is left behind.
+int ReplaceEntryImages(TIconLibrary& library, std::size_t index, const TIconImageArray& images);
+
 // Removes an entry and its snapshot files; sets Modified.
 void DeleteEntry(TIconLibrary& library, std::size_t index);
 

@@ -349,8 +349,34 @@ void Tfrm_childwin::showEvent(QShowEvent* event)
                                                        document_.CurrentIndex));
 }
 
+void Tfrm_childwin::SetLibraryEntry(const QString& entryName, const QString& libraryName, std::function<int()> save)
+{
+    document_.LibEntryName = ToNativePath(entryName);
+    document_.LibName = ToNativePath(libraryName);
+    librarySave_ = std::move(save);
+    updateCaption();
+}
+
+void Tfrm_childwin::DetachFromLibrary()
+{
+    if (!document_.LibEntryName.empty()) {
+        document_.FileName = document_.LibEntryName;
+        document_.FileDir.clear();
+    }
+    document_.LibEntryName.clear();
+    document_.LibName.clear();
+    librarySave_ = nullptr;
+    updateCaption();
+}
+
 int Tfrm_childwin::SaveDocument()
 {
+    if (librarySave_) {
+        if (librarySave_() != 0)
+            return -1;
+        SetModified(false);
+        return 0;
+    }
     QString path = FilePath();
     if (path.isEmpty()) {
         path = services_.dialogs().askSaveFile(this, QStringLiteral("Save Icon"), QStringLiteral("Icon File(*.ico)"),

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class QHBoxLayout;
 class QTimer;
 
@@ -81,6 +83,15 @@ public:
     // document's file, the path goes to the recent files and the document is no longer
     // modified; a failure is shown with the caption "Save File". Returns 0 or -1.
     int SaveToPath(const QString& path);
+    // Binds the document to an icon library entry: the caption names the entry and the
+    // library, and Save hands the images to `save` (0 or -1; it reports its own failures)
+    // instead of writing a file.
+    void SetLibraryEntry(const QString& entryName, const QString& libraryName, std::function<int()> save);
+    // Ends that binding: the document becomes an ordinary icon named after the entry, never
+    // saved, keeping its images and its modified state.
+    void DetachFromLibrary();
+    bool IsLibraryDocument() const { return static_cast<bool>(librarySave_); }
+
     // Asks about unsaved changes with Yes, No and Cancel. True when the window may close:
     // not modified, saved, or the changes given up.
     bool ConfirmClose();
@@ -114,6 +125,7 @@ private:
     CanvasView* canvas_;
     TSelection selection_;
     QTimer* tooSmallTimer_;
+    std::function<int()> librarySave_;
     bool showGrid_ = true;
     bool snapshotFailureReported_ = false;
     bool tooSmallShown_ = false;

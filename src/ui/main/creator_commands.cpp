@@ -1,6 +1,10 @@
 #include "main/creator_commands.h"
 
+#include "library/icon_library_window.h"
 #include "main/command_action.h"
+#include "main/dialog_service.h"
+#include "main/editor_services.h"
+#include "main/floating_windows.h"
 #include "main/main_window.h"
 
 namespace ormel {
@@ -10,8 +14,17 @@ CreatorCommands::CreatorCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame
     AddCommand(menu, "act_PhotoToIcon", tr("Photo to Icon"))->setEnabled(false);
     AddCommand(menu, "act_IconsMixer", tr("Icons Mixer"))->setEnabled(false);
     menu->addSeparator();
-    AddCommand(menu, "act_LoadFromLibrary", tr("Load from Icon Library"))->setEnabled(false);
-    AddCommand(menu, "act_SaveToLibrary", tr("Save to Icon library"))->setEnabled(false);
+    QAction* load = AddCommand(menu, "act_LoadFromLibrary", tr("Load from Icon Library"));
+    QAction* save = AddCommand(menu, "act_SaveToLibrary", tr("Save to Icon library"));
+    connect(load, &QAction::triggered, this, [&frame] {
+        frame.OpenFiles(frame.Services().dialogs().askOpenFiles(
+            &frame, QStringLiteral("Open Icons"),
+            QStringLiteral("Icon Library(*.exe *.dll *.icl *.cpl *.ocx *.EXE *.DLL *.ICL *.CPL *.OCX)")));
+    });
+    connect(save, &QAction::triggered, this, [&frame] { frame.Floating().Library().SaveActiveDocument(); });
+    save->setEnabled(false);
+    connect(&frame, &Tfrm_main::activeDocumentChanged, save,
+            [&frame, save] { save->setEnabled(frame.ActiveDocument() != nullptr); });
 }
 
 } // namespace ormel

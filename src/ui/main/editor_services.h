@@ -36,6 +36,8 @@ public:
     // "position.cfg" and "ormel.cfg" in the configuration directory.
     std::string positionFile() const;
     std::string configFile() const;
+    // A subdirectory of the editor's private work directory, made when missing; ends in '/'.
+    std::string workSubdirectory(const std::string& name) const { return workDir_.subdirectory(name); }
 
     TUndoHistory& history() { return *history_; }
     TReopenList& reopenList() { return reopen_; }

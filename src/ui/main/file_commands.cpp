@@ -8,6 +8,8 @@
 #include "main/command_action.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
+#include "main/floating_windows.h"
+#include "library/icon_library_window.h"
 #include "main/main_window.h"
 
 #include <QFileInfo>
@@ -41,8 +43,7 @@ FileCommands::FileCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), fra
     saveAs_ = AddCommand(menu, "act_SaveAs", tr("Save &As..."), {}, tr("Save the icon, or its current image as a picture"));
     properties_ = AddCommand(menu, "act_IconProperties", tr("Icon Properties"), {}, tr("The icon's file and formats"));
     menu->addSeparator();
-    QAction* toLibrary = AddCommand(menu, "act_FileSaveToLibrary", tr("Save to Icon library"));
-    toLibrary->setEnabled(false); // the icon library window is not part of this version
+    toLibrary_ = AddCommand(menu, "act_FileSaveToLibrary", tr("Save to Icon library"));
     menu->addSeparator();
     close_ = AddCommand(menu, "act_Close", tr("&Close"), {}, tr("Close the icon"));
     QAction* exit = AddCommand(menu, "act_Exit", tr("E&xit"), {}, tr("Quit Ormel"));
@@ -54,6 +55,7 @@ FileCommands::FileCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), fra
     connect(save_, &QAction::triggered, this, &FileCommands::save);
     connect(saveAs_, &QAction::triggered, this, &FileCommands::saveAs);
     connect(close_, &QAction::triggered, this, [this] { frame_.MdiArea().closeActiveSubWindow(); });
+    connect(toLibrary_, &QAction::triggered, this, [this] { frame_.Floating().Library().SaveActiveDocument(); });
     connect(exit, &QAction::triggered, &frame_, &QWidget::close);
     connect(&frame_.Services(), &EditorServices::recentFilesChanged, this, &FileCommands::rebuildReopenMenu);
     connect(&frame_, &Tfrm_main::activeDocumentChanged, this, &FileCommands::updateEnabled);
@@ -72,7 +74,7 @@ void FileCommands::addToToolBar(QToolBar& toolBar)
 void FileCommands::updateEnabled()
 {
     const bool document = frame_.ActiveDocument() != nullptr;
-    for (QAction* action : {save_, saveAs_, close_, properties_})
+    for (QAction* action : {save_, saveAs_, close_, properties_, toLibrary_})
         if (action != nullptr)
             action->setEnabled(document);
 }
@@ -94,7 +96,7 @@ void FileCommands::open()
 {
     frame_.OpenFiles(frame_.Services().dialogs().askOpenFiles(
         &frame_, QStringLiteral("Open Icons"),
-        QStringLiteral("Icons(*.ico);;Icon Library(*.exe *.dll *.icl *.cpl *.ocx)")));
+        QStringLiteral("Icons(*.ico *.ICO);;Icon Library(*.exe *.dll *.icl *.cpl *.ocx *.EXE *.DLL *.ICL *.CPL *.OCX)")));
 }
 
 void FileCommands::NewDocument(const QString& name)

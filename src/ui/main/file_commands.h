@@ -39,6 +39,7 @@ private:
     QAction* save_;
     QAction* saveAs_;
     QAction* properties_ = nullptr;
+    QAction* toLibrary_;
     QAction* close_;
 };
 

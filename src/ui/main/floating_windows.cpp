@@ -6,6 +6,7 @@
 #include "dialogs/preview_window.h"
 #include "document/document_window.h"
 #include "history/history_window.h"
+#include "library/icon_library_window.h"
 #include "main/editor_services.h"
 #include "main/main_window.h"
 #include "main/view_commands.h"
@@ -33,12 +34,14 @@ FloatingWindows::FloatingWindows(Tfrm_main& frame, ViewCommands& view) : QObject
     services.setToolDispatcher(dispatcher_);
     history_ = new Tfrm_history(services, &frame);
     preview_ = new Tfrm_preview(services, &frame);
+    library_ = new Tfrm_Icon_Lib(frame);
     addImage_ = new Tfrm_add_new_image(services, &frame);
     deleteImage_ = new Tfrm_DeleIconImage(&frame);
     services.setFormatDialogs(addImage_, deleteImage_);
 
     view.attach(view.historyAction(), history_);
     view.attach(view.previewAction(), preview_);
+    view.attach(view.libraryAction(), library_);
     // The preview follows the current image of the active document.
     connect(&services, &EditorServices::currentImageChanged, preview_, [this](Tfrm_childwin* document) {
         if (document != nullptr)
@@ -56,6 +59,7 @@ FloatingWindows::~FloatingWindows()
     delete colourPanel_;
     delete history_;
     delete preview_;
+    delete library_;
     delete addImage_;
     delete deleteImage_;
 }
@@ -68,6 +72,7 @@ void FloatingWindows::placeAndShow()
     sizes.ColourPanel = {colourPanel_->width(), colourPanel_->height()};
     sizes.History = {history_->width(), history_->height()};
     sizes.Preview = {preview_->width(), preview_->height()};
+    sizes.IconLibrary = {library_->width(), library_->height()};
     const TPanelRects places = PlacePanelsRoundFrame(ToTRect(frame_.frameGeometry()), sizes);
     if (!HasStoredPosition(file, tools_->objectName().toStdString()))
         tools_->move(places.ToolPalette.Left, places.ToolPalette.Top);
@@ -79,6 +84,11 @@ void FloatingWindows::placeAndShow()
         history_->move(places.History.Left, places.History.Top);
     if (!HasStoredPosition(file, preview_->objectName().toStdString()))
         preview_->move(places.Preview.Left, places.Preview.Top);
+    if (!HasStoredPosition(file, library_->objectName().toStdString())) {
+        library_->move(places.IconLibrary.Left, places.IconLibrary.Top);
+        library_->resize(library_->width(), places.IconLibrary.Height());
+    }
+    library_->setVisible(ReadShowingState(file, library_->objectName().toStdString(), false));
     history_->setVisible(ReadShowingState(file, history_->objectName().toStdString(), true));
     preview_->setVisible(ReadShowingState(file, preview_->objectName().toStdString(), false));
 }
@@ -88,6 +98,7 @@ void FloatingWindows::storeShowing() const
     const std::string file = frame_.Services().positionFile();
     WriteShowingState(file, history_->objectName().toStdString(), history_->isVisible());
     WriteShowingState(file, preview_->objectName().toStdString(), preview_->isVisible());
+    WriteShowingState(file, library_->objectName().toStdString(), library_->isVisible());
 }
 
 } // namespace ormel

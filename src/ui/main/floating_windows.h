@@ -9,6 +9,7 @@ class Tfrm_color_panel;
 class Tfrm_DeleIconImage;
 class DrawingDispatcher;
 class Tfrm_history;
+class Tfrm_Icon_Lib;
 class Tfrm_main;
 class Tfrm_preview;
 class Tfrm_tools_panel;
@@ -30,6 +31,7 @@ public:
     Tfrm_history& History() const { return *history_; }
     Tfrm_preview& Preview() const { return *preview_; }
     Tfrm_color_panel& ColourPanel() const { return *colourPanel_; }
+    Tfrm_Icon_Lib& Library() const { return *library_; }
     Tfrm_add_new_image& AddImageDialog() const { return *addImage_; }
     Tfrm_DeleIconImage& DeleteImageDialog() const { return *deleteImage_; }
 
@@ -46,6 +48,7 @@ private:
     Tfrm_history* history_;
     Tfrm_preview* preview_;
     Tfrm_color_panel* colourPanel_;
+    Tfrm_Icon_Lib* library_;
     Tfrm_add_new_image* addImage_;
     Tfrm_DeleIconImage* deleteImage_;
 };

@@ -11,6 +11,7 @@
 #include "main/file_commands.h"
 #include "main/floating_windows.h"
 #include "main/help_commands.h"
+#include "library/icon_library_window.h"
 #include "main/view_commands.h"
 #include "main/window_commands.h"
 #include "main/window_placement_keeper.h"
@@ -168,8 +169,7 @@ void Tfrm_main::OpenFiles(const QStringList& paths)
             if (libraryTaken)
                 continue;
             libraryTaken = true;
-            services_->dialogs().showMessage(this, QStringLiteral("Open Icon Library"),
-                                             tr("Opening icon libraries is not available in this version."));
+            floating_->Library().OpenFromFrame(path);
         } else {
             services_->removeRecentFile(path);
         }
@@ -224,6 +224,11 @@ void Tfrm_main::OpenIconFile(const QString& path)
 
 void Tfrm_main::closeEvent(QCloseEvent* event)
 {
+    // The library and the documents of its entries first: their Yes saves into the library.
+    if (floating_->Library().AskSaveChanges() != 0) {
+        event->ignore();
+        return;
+    }
     // Every modified document is asked about before anything closes: Cancel, a cancelled
     // save dialog or a failed save keeps the editor running with everything open.
     for (Tfrm_childwin* document : Documents()) {

@@ -17,8 +17,8 @@ ViewCommands::ViewCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame)
 {
     preview_ = AddCommand(menu, "act_PreviewWindow", tr("Preview Window"), {}, tr("Show or hide the preview"));
     history_ = AddCommand(menu, "act_HistoryWindow", tr("History Window"), {}, tr("Show or hide the undo history"));
-    QAction* library = AddCommand(menu, "act_IconLibrary", tr("Icon Library"));
-    for (QAction* action : {preview_, history_, library}) {
+    library_ = AddCommand(menu, "act_IconLibrary", tr("Icon Library"));
+    for (QAction* action : {preview_, history_, library_}) {
         action->setCheckable(true);
         action->setEnabled(false);
     }
@@ -41,7 +41,7 @@ bool ViewCommands::eventFilter(QObject* watched, QEvent* event)
 {
     // A hide that the window system caused (the frame minimised) leaves the tick alone.
     if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && !event->spontaneous())
-        for (QAction* action : {preview_, history_})
+        for (QAction* action : {preview_, history_, library_})
             if (action->property(kWindowProperty).value<QObject*>() == watched)
                 action->setChecked(event->type() == QEvent::Show);
     return QObject::eventFilter(watched, event);

@@ -21,6 +21,7 @@ public:
 
     QAction* previewAction() const { return preview_; }
     QAction* historyAction() const { return history_; }
+    QAction* libraryAction() const { return library_; }
     // Binds a command to its window; commands without a window stay disabled.
     void attach(QAction* action, QWidget* window);
 
@@ -30,6 +31,7 @@ protected:
 private:
     QAction* preview_;
     QAction* history_;
+    QAction* library_;
 };
 
 } // namespace ormel

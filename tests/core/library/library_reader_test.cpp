@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <tuple>
 
@@ -85,6 +86,34 @@ TEST(LibraryReader, ExecutablesListTheirGroupsAndImages)
     EXPECT_EQ(std::tuple(large.Width, large.Height, large.BitCount), std::tuple(256, 256, 32));
     for (std::size_t j = 0; j < 10; ++j)
         EXPECT_TRUE(SamePixels(pe32.load(0, j), pe32plus.load(0, j))) << j;
+}
+
+TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
+{
+    Library missing, text, stopped, whole;
+    test::TempDir dir;
+    const std::string notes = dir.file("notes.icl");
+    std::FILE* f = std::fopen(notes.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("MZ but nothing else", f);
+    std::fclose(f);
+    std::vector<std::size_t> told;
+    const TReadProgress never = [](std::size_t, std::size_t) { return true; };
+    EXPECT_EQ(ReadLibraryFile(missing.library, dir.file("gone.icl"), never), LibraryReadResult::CannotRead);
+    EXPECT_EQ(ReadLibraryFile(text.library, notes, never), LibraryReadResult::NotRecognised);
+    EXPECT_TRUE(text.library.Groups.empty());
+    EXPECT_EQ(ReadLibraryFile(stopped.library, FixturePath("pe32-regedit.exe"),
+                              [&](std::size_t done, std::size_t total) {
+                                  told.push_back(done * 100 + total);
+                                  return done < 2;
+                              }),
+              LibraryReadResult::Stopped);
+    EXPECT_EQ(told, (std::vector<std::size_t>{106, 206}));
+    ASSERT_EQ(stopped.library.Groups.size(), 6u);
+    EXPECT_FALSE(stopped.library.Groups[1].Formats[0].FileName.empty());
+    EXPECT_TRUE(stopped.library.Groups[2].Formats[0].FileName.empty());
+    EXPECT_EQ(ReadLibraryFile(whole.library, FixturePath("pe32-regedit.exe"), {}), LibraryReadResult::Read);
+    EXPECT_EQ(whole.library.Groups.size(), 6u);
 }
 
 TEST(LibraryReader, ExtractedIconsHoldTheImagesOfTheSnapshots)

@@ -68,6 +68,37 @@ TEST_F(LibraryStore, AddsAndReplacesEntriesWithSnapshotsAndThumbnails)
     EXPECT_EQ(library.Groups.size(), 2u);
 }
 
+TEST_F(LibraryStore, AFailedReplaceKeepsTheEntryWhole)
+{
+    const TIconImage star = PatternImage(16, 16, Depth24);
+    ASSERT_EQ(AddToLibrary(library, "Star", {star}), 0);
+    ASSERT_EQ(AddToLibrary(library, "Moon", {PatternImage(32, 32, Depth24)}), 0);
+    const TGroupIcon before = library.Groups[0];
+    library.Modified = true;
+
+    // The snapshot directory is gone: the new files cannot be written.
+    const std::string tempDir = library.TempDir;
+    library.TempDir = dir.file("missing/");
+    const TIconImageArray bigger = {PatternImage(32, 32, Depth32), PatternImage(48, 48, Depth32)};
+    EXPECT_EQ(SaveToLibrary(library, "star", bigger, false, nullptr), -1);
+    EXPECT_FALSE(library.LastMessage.empty());
+    EXPECT_TRUE(library.Modified);
+    EXPECT_EQ(library.Groups[0].Count, 1);
+    EXPECT_EQ(library.Groups[0].Formats[0].FileName, before.Formats[0].FileName);
+    EXPECT_EQ(library.Groups[0].Thumbnail, before.Thumbnail);
+    EXPECT_EQ(Loaded(before.Formats[0].FileName).Bitmap, star.Bitmap);
+
+    // By index, whatever the entry is called now; the old files go only after the new ones exist.
+    library.TempDir = tempDir;
+    ASSERT_EQ(RenameEntry(library, 0, "Sun"), 0);
+    ASSERT_EQ(ReplaceEntryImages(library, 0, bigger), 0);
+    EXPECT_EQ(library.Groups[0].Count, 2);
+    EXPECT_FALSE(std::filesystem::exists(before.Formats[0].FileName));
+    EXPECT_EQ(Loaded(library.Groups[0].Formats[1].FileName).Bitmap, bigger[1].Bitmap);
+    EXPECT_EQ(ReplaceEntryImages(library, 2, bigger), -1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tempDir), {}), 3);
+}
+
 TEST_F(LibraryStore, RenamesDeletesAndClears)
 {
     ASSERT_EQ(AddToLibrary(library, "Star", {PatternImage(16, 16, Depth24)}), 0);

@@ -1,0 +1,177 @@
+#include "library_test_support.h"
+
+using namespace ormel;
+using namespace ormel::test;
+
+// The icon library window on the fixture programs and on libraries it builds, saves and reads back.
+class IconLibraryTest : public LibraryTestBase {
+    Q_OBJECT
+
+private slots:
+    void init() { startFrame(); }
+    void cleanup() { stopFrame(); }
+
+    void fixtureProgramsListEveryGroup_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("groups");
+        QTest::addColumn<int>("images");
+        // As wrestool lists them (tests/data/FACTS.txt).
+        QTest::newRow("hh") << "pe32-hh.exe" << 1 << 10;
+        QTest::newRow("regedit") << "pe32-regedit.exe" << 6 << 60;
+        QTest::newRow("inetcpl") << "pe32-inetcpl.cpl" << 2 << 20;
+        QTest::newRow("hh64") << "pe32plus-hh.exe" << 1 << 10;
+        QTest::newRow("inetcpl64") << "pe32plus-inetcpl.cpl" << 2 << 20;
+    }
+    void fixtureProgramsListEveryGroup()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, groups);
+        QFETCH(int, images);
+        const QString path = DataFile(file.toLatin1().constData());
+        REQUIRE_DATA(path);
+        dialogs_->openAnswer = {path};
+        trigger("act_Open");
+        QCOMPARE(dialogs_->messages, Messages());
+        QVERIFY(lib().isVisible());
+        QVERIFY(frame_->findChild<QAction*>(QStringLiteral("act_IconLibrary"))->isChecked());
+        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - ") + file);
+        QCOMPARE(list()->count(), groups);
+        int listed = 0;
+        for (const TGroupIcon& entry : lib().Library().Groups)
+            listed += entry.Count;
+        QCOMPARE(listed, images);
+
+        // Every item shows what the reader found for its group, with a 32 x 32 thumbnail.
+        QTemporaryDir temp;
+        const TIconLibrary read = ReadBack(path, temp);
+        QCOMPARE(int(read.Groups.size()), groups);
+        for (int i = 0; i < groups; ++i) {
+            const TGroupIcon& entry = read.Groups[std::size_t(i)];
+            QCOMPARE(list()->item(i)->text(), QStringLiteral("%1\n(%2 Formats)").arg(QString::fromStdString(entry.Name)).arg(entry.Count));
+            QCOMPARE(list()->item(i)->icon().availableSizes(), QList<QSize>{QSize(32, 32)});
+            for (std::size_t j = 0; j < entry.Formats.size(); ++j)
+                QCOMPARE(std::pair(lib().Library().Groups[std::size_t(i)].Formats[j].Width,
+                                   lib().Library().Groups[std::size_t(i)].Formats[j].BitCount),
+                         std::pair(entry.Formats[j].Width, entry.Formats[j].BitCount));
+        }
+        // A program is read-only.
+        for (const char* name : {"btn_Save", "btn_Insert", "btn_Delete", "btn_rename"})
+            QVERIFY2(!button(name)->isEnabled(), name);
+        QVERIFY(button("btn_edit")->isEnabled());
+        QCOMPARE(frame_->Floating().Library().LibraryPath(), path);
+    }
+
+    void editingAnEntryOpensItsDocument()
+    {
+        const QString path = DataFile("pe32-regedit.exe");
+        REQUIRE_DATA(path);
+        frame_->OpenFiles({path});
+        doubleClick(1);
+        QCOMPARE(frame_->Documents().size(), 1);
+        Tfrm_childwin* document = frame_->ActiveDocument();
+        // An entry of a program opens as an ordinary icon named after it.
+        QCOMPARE(document->windowTitle(), QStringLiteral("Orm Icon2"));
+        QCOMPARE(int(document->Document().Images.size()), lib().Library().Groups[1].Count);
+        QVERIFY(!document->IsLibraryDocument());
+        // Editing it again brings that window back.
+        frame_->OpenFiles({copyOf("python-idle.ico", QStringLiteral("other.ico"))});
+        select(1);
+        click("btn_edit");
+        QCOMPARE(frame_->Documents().size(), 2);
+        QCOMPARE(frame_->ActiveDocument(), document);
+
+        // New: the four commands come back, and the first entry opens the add-image dialog.
+        click("btn_new");
+        QCOMPARE(frame_->Documents().size(), 2); // the program's icon is not the library's
+        for (const char* name : {"btn_Save", "btn_Insert", "btn_Delete", "btn_rename"})
+            QVERIFY2(button(name)->isEnabled(), name);
+        QCOMPARE(captions(), QStringList{"New Icon\n(0 Formats)"});
+        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - New Icon Lib"));
+        dialogs_->dialogHandlers = {PressOk};
+        doubleClick(0);
+        QCOMPARE(dialogs_->dialogsRun, QStringList{"frm_add_new_image"});
+        QCOMPARE(frame_->ActiveDocument()->windowTitle(), QStringLiteral("New Icon in New Icon Lib library"));
+        const TIconImage& image = frame_->ActiveDocument()->Document().Images.at(0);
+        QCOMPARE(std::tuple(image.Width, image.Height, image.ColorDepth), std::tuple(48, 48, int(Depth32)));
+    }
+
+    void anIconLibraryIsBuiltSavedAndReadBack()
+    {
+        const QString file = dir_.filePath(QStringLiteral("mine"));
+        buildLibrary(file);
+        const QString saved = file + QStringLiteral(".icl");
+        QVERIFY(QFile::exists(saved));
+        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - mine.icl"));
+        QCOMPARE(frame_->ActiveDocument()->windowTitle(), QStringLiteral("idle in mine.icl library"));
+        QCOMPARE(captions(), (QStringList{"idle\n(4 Formats)", "New Icon(1)\n(0 Formats)"}));
+
+        // Renamed, saved again and read back.
+        select(1);
+        answerRename(QStringLiteral("Moon with a name much longer than thirty-two"));
+        click("btn_rename");
+        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - mine.icl *"));
+        click("btn_Save");
+        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - mine.icl"));
+        QTemporaryDir temp;
+        const TIconLibrary read = ReadBack(saved, temp);
+        QCOMPARE(read.Groups.size(), std::size_t(2));
+        QCOMPARE(read.Groups[0].Name, std::string("idle"));
+        QCOMPARE(read.Groups[0].Count, 4);
+        QCOMPARE(read.Groups[1].Name, std::string("Moon with a name much longer tha"));
+
+        // Independent tools see two icon groups.
+        const QString wrestool = QStandardPaths::findExecutable(QStringLiteral("wrestool"));
+        if (!wrestool.isEmpty()) {
+            QProcess process;
+            process.start(wrestool, {QStringLiteral("-l"), QStringLiteral("--type=14"), saved});
+            QVERIFY(process.waitForFinished());
+            QCOMPARE(process.readAllStandardOutput().count("--type=14"), 2);
+        }
+
+        // Reopened through the frame: the same entries, editable.
+        click("btn_new");
+        frame_->OpenFiles({saved});
+        QCOMPARE(captions(), (QStringList{"idle\n(4 Formats)", "Moon with a name much longer tha\n(0 Formats)"}));
+        QVERIFY(button("btn_Save")->isEnabled());
+    }
+
+    void aCancelledOpenKeepsTheLibrary()
+    {
+        frame_->OpenFiles({DataFile("pe32-hh.exe")});
+        QTimer::singleShot(0, [] { LibraryLoader::CancelCurrent(); });
+        QCOMPARE(lib().OpenLibrary(DataFile("pe32-regedit.exe")), 1);
+        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - pe32-hh.exe"));
+        QCOMPARE(list()->count(), 1);
+        QCOMPARE(lib().LibraryPath(), DataFile("pe32-hh.exe"));
+    }
+
+    void theViewCommandAndTheShowingStateSurviveARestart()
+    {
+        QAction* command = frame_->findChild<QAction*>(QStringLiteral("act_IconLibrary"));
+        lib().hide();
+        QVERIFY(command->isEnabled() && !command->isChecked());
+        command->trigger();
+        QVERIFY(lib().isVisible() && command->isChecked());
+        lib().move(320, 240);
+        const QPoint place = lib().frameGeometry().topLeft();
+        for (const bool showing : {true, false}) {
+            QVERIFY(frame_->close());
+            frame_.reset();
+            makeFrame();
+            command = frame_->findChild<QAction*>(QStringLiteral("act_IconLibrary"));
+            QCOMPARE(command->isChecked(), showing);
+            QCOMPARE(lib().isVisible(), showing);
+            if (showing) {
+                QVERIFY(QTest::qWaitForWindowExposed(&lib()));
+                QCOMPARE(lib().frameGeometry().topLeft(), place);
+                command->trigger();
+            }
+            QVERIFY(!lib().isVisible() && !command->isChecked());
+        }
+    }
+
+};
+
+ORMEL_UI_TEST_MAIN(IconLibraryTest)
+#include "icon_library_test.moc"
