@@ -14,6 +14,8 @@
 #include "library/icon_library_window.h"
 #include "main/floating_windows.h"
 #include "tools/gradient_dialog.h"
+#include "tools/paste_dialog.h"
+#include "tools/system_clipboard.h"
 #include "tools/tool_palette.h"
 #include "main/main_window.h"
 #include "ui_test_support.h"
@@ -94,10 +96,13 @@ private slots:
         Tfrm_Zoom zoom(frame->Services(), frame.get());
         Tfrm_Stroke stroke(frame->Services(), frame.get());
         Tfrm_Shadow shadow(frame->Services(), frame.get());
+        QtSystemClipboard systemClipboard;
+        TOrmClipboard clipboard(systemClipboard);
+        Tfrm_Paste paste(frame->Services(), clipboard, frame.get());
         for (QDialog* dialog : std::initializer_list<QDialog*>{
                  &floating.AddImageDialog(), &floating.DeleteImageDialog(), &properties, &about, &brightness,
                  &saturation, &balance, &blur, &sharpen, &filters, &rotate, &zoom, &stroke, &shadow,
-                 floating.Tools().findChild<Tfrm_GradientColor*>()}) {
+                 floating.Tools().findChild<Tfrm_GradientColor*>(), &paste}) {
             dialog->show();
             faults += Unreachable(*dialog, true);
             dialog->hide();

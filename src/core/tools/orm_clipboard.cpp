@@ -91,6 +91,15 @@ bool TOrmClipboard::ReadClipboard(Raster& colourPicture, Raster& maskPicture, TR
         colourPicture = std::move(bitmap);
         maskPicture.resize(colourPicture.width(), colourPicture.height());
         maskPicture.fill(0, 0, 0);
+        std::vector<std::uint8_t> alpha;
+        const std::size_t count = std::size_t(colourPicture.width()) * std::size_t(colourPicture.height());
+        if (clipboard_.GetBitmapAlpha(alpha) && alpha.size() == count)
+            for (int y = 0; y < maskPicture.height(); ++y)
+                for (int x = 0; x < maskPicture.width(); ++x) {
+                    const auto m = std::uint8_t(255 - alpha[std::size_t(y) * std::size_t(maskPicture.width()) + std::size_t(x)]);
+                    std::uint8_t* p = maskPicture.pixel(x, y);
+                    p[0] = p[1] = p[2] = m;
+                }
     }
     rect = TRect{0, 0, colourPicture.width(), colourPicture.height()};
     return true;

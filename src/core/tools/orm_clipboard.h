@@ -23,6 +23,8 @@ public:
     virtual bool GetOrmelBlock(std::vector<std::uint8_t>& block) const = 0;
     // The clipboard's bitmap as 24 bits, when it holds one.
     virtual bool GetBitmap(Raster& bitmap) const = 0;
+    // The opacity (0..255, row by row) of that bitmap, when it has one; without, it is opaque.
+    virtual bool GetBitmapAlpha(std::vector<std::uint8_t>& alpha) const { return alpha.clear(), false; }
 };
 
 // The pictures of the selected pixels inside `rect` (normalised, clipped to the image), each
@@ -50,7 +52,7 @@ public:
     // as it was and gives false; so does a clipboard that refuses the data.
     bool CopyToClipboard(const TIconImage& image, const Raster& region, TRect rect, TColor background);
     // The picture to paste: the editor's block when the clipboard holds a readable one, else
-    // its bitmap with a black (opaque) mask. `rect` is (0, 0, width, height). False, with
+    // its bitmap, with its alpha as the mask when it has one and a black (opaque) mask else. `rect` is (0, 0, width, height). False, with
     // nothing to paste, when there is neither.
     bool ReadClipboard(Raster& colourPicture, Raster& maskPicture, TRect& rect) const;
 

@@ -8,7 +8,11 @@
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "main/main_window.h"
+#include "tools/paste_dialog.h"
 #include "tools/selection_commands.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include <QToolBar>
 
@@ -23,8 +27,18 @@ EditCommands::EditCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), fra
     menu->addSeparator();
     QAction* selectAll = AddCommand(menu, "act_SelectAll", tr("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     QAction* selectNone = AddCommand(menu, "act_SelectNone", tr("Select None"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    // Pasting comes with a later version: its command is shown and disabled.
-    paste_->setEnabled(false);
+    // Paste follows the clipboard: enabled while it holds a picture and an image is active.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditCommands::updatePaste);
+    connect(&frame_.Services(), &EditorServices::currentImageChanged, this, &EditCommands::updatePaste);
+    connect(paste_, &QAction::triggered, this, [this] {
+        Tfrm_childwin* document = frame_.ActiveDocument();
+        if (document == nullptr)
+            return;
+        if (pasteDialog_ == nullptr)
+            pasteDialog_ = new Tfrm_Paste(frame_.Services(), clipboard_, &frame_);
+        pasteDialog_->Execute(*document);
+    });
+    updatePaste();
     clear_ = clear;
     selectAll_ = selectAll;
     selectNone_ = selectNone;
@@ -77,6 +91,11 @@ void EditCommands::updateSelection()
         action->setEnabled(selection);
     selectAll_->setEnabled(image);
     selectNone_->setEnabled(image);
+}
+
+void EditCommands::updatePaste()
+{
+    paste_->setEnabled(frame_.ActiveImage() != nullptr && QtSystemClipboard::HasPicture());
 }
 
 void EditCommands::updateUndoRedo()

@@ -12,6 +12,7 @@ class QToolBar;
 namespace ormel {
 
 class Tfrm_main;
+class Tfrm_Paste;
 
 // The Edit menu: the selection and clipboard commands, Undo and Redo.
 class EditCommands : public QObject {
@@ -27,6 +28,7 @@ private:
     void updateUndoRedo();
     // Cut, Copy and Clear follow the active document's selection.
     void updateSelection();
+    void updatePaste();
 
     Tfrm_main& frame_;
     QAction* cut_;
@@ -39,6 +41,7 @@ private:
     QAction* redo_;
     QtSystemClipboard systemClipboard_;
     TOrmClipboard clipboard_{systemClipboard_};
+    Tfrm_Paste* pasteDialog_ = nullptr;
 };
 
 } // namespace ormel

@@ -34,13 +34,48 @@ bool QtSystemClipboard::GetOrmelBlock(std::vector<std::uint8_t>& block) const
     return !block.empty();
 }
 
-bool QtSystemClipboard::GetBitmap(Raster& bitmap) const
+namespace {
+
+// Pictures larger than this on a side are not pasted into icons.
+constexpr int kMaxPictureSide = 4096;
+
+QImage ClipboardImage()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (data == nullptr || !data->hasImage())
+        return {};
+    QImage image = qvariant_cast<QImage>(data->imageData());
+    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide)
+        return {};
+    return image;
+}
+
+} // namespace
+
+bool QtSystemClipboard::HasPicture()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && (data->hasFormat(QLatin1String(kMimeType)) || data->hasImage());
+}
+
+bool QtSystemClipboard::GetBitmapAlpha(std::vector<std::uint8_t>& alpha) const
+{
+    alpha.clear();
+    const QImage image = ClipboardImage();
+    if (image.isNull() || !image.hasAlphaChannel())
         return false;
-    const QImage image = qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_BGR888);
-    if (image.isNull() || image.width() > 4096 || image.height() > 4096)
+    const QImage plane = image.convertToFormat(QImage::Format_Alpha8);
+    alpha.resize(std::size_t(plane.width()) * std::size_t(plane.height()));
+    for (int y = 0; y < plane.height(); ++y)
+        std::memcpy(alpha.data() + std::size_t(y) * std::size_t(plane.width()), plane.constScanLine(y),
+                    std::size_t(plane.width()));
+    return true;
+}
+
+bool QtSystemClipboard::GetBitmap(Raster& bitmap) const
+{
+    const QImage image = ClipboardImage().convertToFormat(QImage::Format_BGR888);
+    if (image.isNull())
         return false;
     bitmap.resizeForOverwrite(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y)

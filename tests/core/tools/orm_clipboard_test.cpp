@@ -19,6 +19,8 @@ struct FakeClipboard : TSystemClipboard {
     }
     bool GetOrmelBlock(std::vector<std::uint8_t>& out) const override { return out = block, !block.empty(); }
     bool GetBitmap(Raster& out) const override { return out = bitmap, !bitmap.empty(); }
+    std::vector<std::uint8_t> alpha;
+    bool GetBitmapAlpha(std::vector<std::uint8_t>& out) const override { return out = alpha, !alpha.empty(); }
 };
 
 // A triangle selection of a 12 x 10 image, its bounds (1, 1)-(9, 7).
@@ -69,6 +71,15 @@ TEST(OrmClipboard, CopiedSelectionPastesWithItsTransparencyAndOtherBitmapsAsOpaq
     system.block.pop_back();
     ASSERT_TRUE(clipboard.ReadClipboard(pastedColour, pastedMask, rect));
     EXPECT_EQ(pastedColour, composite);
+    EXPECT_EQ(pastedMask.pixel(3, 0)[0], 0);
+    // Another program's picture with alpha keeps it; alpha of the wrong size is ignored.
+    system.alpha.assign(8 * 6, 255);
+    system.alpha[3] = 64;
+    ASSERT_TRUE(clipboard.ReadClipboard(pastedColour, pastedMask, rect));
+    EXPECT_EQ(pastedMask.pixel(3, 0)[0], 191);
+    EXPECT_EQ(pastedMask.pixel(4, 0)[2], 0);
+    system.alpha.pop_back();
+    ASSERT_TRUE(clipboard.ReadClipboard(pastedColour, pastedMask, rect));
     EXPECT_EQ(pastedMask.pixel(3, 0)[0], 0);
 }
 

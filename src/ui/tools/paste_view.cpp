@@ -1,0 +1,80 @@
+#include "tools/paste_view.h"
+
+#include "dialogs/raster_image.h"
+#include "raster/composite.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ormel {
+
+PasteView::PasteView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PaintBox1"));
+    setAccessibleName(tr("Placement"));
+    setMinimumSize(420, 320);
+}
+
+void PasteView::show(const TIconImage* composed, const TPastePicture* picture, const TPasteView& view)
+{
+    composed_ = composed;
+    picture_ = picture;
+    view_ = view;
+    update();
+}
+
+void PasteView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (composed_ == nullptr || picture_ == nullptr)
+        return;
+    const TRect f = view_.Frame;
+    const QRect frameRect(f.Left, f.Top, f.Width(), f.Height());
+    painter.drawImage(frameRect, WrapRaster(picture_->Colour));
+    // The result over white, magnified without smoothing.
+    Raster shown(composed_->Width, composed_->Height);
+    CompositeOverColor(composed_->Bitmap, composed_->Mask, nullptr, TRect{0, 0, composed_->Width, composed_->Height},
+                       MakeColor(255, 255, 255), shown);
+    const QRectF imageRect(view_.Left, view_.Top, composed_->Width * view_.Zoom, composed_->Height * view_.Zoom);
+    painter.drawImage(imageRect, WrapRaster(shown));
+    painter.setPen(Qt::red);
+    painter.drawRect(imageRect.adjusted(-1, -1, 0, 0));
+    // The frame: a dotted outline and its handles.
+    QPolygonF outline;
+    for (int i = 1; i <= 4; ++i)
+        outline << QPointF(frame_.Handle(i).X, frame_.Handle(i).Y);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(outline);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    for (int i = 1; i < TRotateFrame::HandleCount; ++i) {
+        const TFrameHandle& handle = frame_.Handle(i);
+        if (handle.Visible)
+            painter.drawRect(QRect(handle.Square.Left, handle.Square.Top, handle.Square.Width() - 1,
+                                   handle.Square.Height() - 1));
+    }
+}
+
+void PasteView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    frame_.MouseEvent(TRotateFrame::Pressed, p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton));
+    dragging_ = frame_.ActiveHandle() >= 0;
+}
+
+void PasteView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    if (frame_.MouseEvent(TRotateFrame::Moved, p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton)) >= 0)
+        emit frameDragged(false);
+}
+
+void PasteView::mouseReleaseEvent(QMouseEvent*)
+{
+    if (std::exchange(dragging_, false))
+        emit frameDragged(true);
+}
+
+} // namespace ormel
