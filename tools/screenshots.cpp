@@ -2,6 +2,7 @@
 // realistic state: two icons open and edited, the history with steps and with recycled images,
 // the icon library window showing a program's icons.
 #include "colour/color_panel.h"
+#include "creators/cartoon_option_dialog.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -15,11 +16,15 @@
 #include "main/editor_services.h"
 #include "main/floating_windows.h"
 #include "main/main_window.h"
+#include "pictures/picture_reader.h"
+#include "raster/resample.h"
 #include "tools/gradient_dialog.h"
 #include "tools/tool_palette.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -68,6 +73,12 @@ public:
     {
         if (out.isEmpty() || frame == nullptr)
             return DialogService::runDialog(dialog);
+        if (qobject_cast<Tfrm_CartoonOption*>(&dialog) != nullptr) {
+            // Saved alone with both stages ticked.
+            dialog.findChild<QCheckBox*>(QStringLiteral("Chk_DrawColor"))->setChecked(true);
+            ok &= Save(dialog, out);
+            return QDialog::Rejected;
+        }
         dialog.show();
         if (auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("spn_Angle")))
             spin->setValue(30);
@@ -182,6 +193,26 @@ int main(int argc, char** argv)
     for (const char* action : {"act_BrightnessContrast", "act_Saturation", "act_ColorBalance", "act_Blur", "act_Sharpen",
                                "act_Filters", "act_RotateArbitrary", "act_Zoom", "act_Stroke", "act_Shadow"})
         frame.findChild<QAction*>(QLatin1String(action))->trigger();
+
+    // The cartoon options over the photograph beside the program, letter-boxed into the crop.
+    const QString fixtures = QFileInfo(QString::fromLocal8Bit(argv[4])).absolutePath();
+    const QString photo = fixtures + QStringLiteral("/photo-board.jpg");
+    QFile::copy(fixtures + QStringLiteral("/../../data/cartoon3.set"), home.filePath(QStringLiteral("cartoon3.set")));
+    const TPictureResult picture = ReadPicture(photo.toStdString());
+    if (picture.Loaded()) {
+        Raster crop(TCartoonRenderer::kSourceSize, TCartoonRenderer::kSourceSize);
+        crop.fill(255, 255, 255);
+        const TRect cropRect{0, 32, 256, 224};
+        StretchBitmapRect(picture.Picture.Colour, crop, {0, 0, picture.Picture.width(), picture.Picture.height()}, cropRect);
+        TIconImageArray formats(2);
+        NewIconImage(formats[0], 48, 48, -1, Depth8);
+        NewIconImage(formats[1], 256, 256, -1, Depth32);
+        Tfrm_CartoonOption cartoon(frame.Services(), &frame);
+        cartoon.Execute(formats, 1, crop, cropRect);
+    } else {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(photo), picture.Message.c_str());
+        ok = false;
+    }
     ok &= effectShots.ok;
 
     first->SetModified(false);

@@ -18,6 +18,14 @@ TRect FormatRect(const TRect& cropRect, int width, int height)
 
 } // namespace
 
+std::string FormatListLabel(int width, int height, int depthCode)
+{
+    std::string bits = std::to_string(DepthToBits(depthCode));
+    if (bits.size() < 2)
+        bits += ' ';
+    return std::to_string(width) + " x " + std::to_string(height) + " : " + bits;
+}
+
 int TCartoonRenderer::LoadSettings(const std::string& dataDir, std::string& errorText)
 {
     if (LoadCartoonSettings(dataDir, Settings, errorText) != 0)

@@ -9,6 +9,10 @@
 
 namespace ormel {
 
+// How a format is listed: width, " x ", height, " : " and its bits ("1 ", "4 ", "8 ", "24",
+// "32"), for example "32 x 32 : 32".
+std::string FormatListLabel(int width, int height, int depthCode);
+
 // Renders the formats of an icon made from a picture, plain or with the cartoon look: the
 // cartoon options (the settings block of "cartoon3.set" and the controls' positions) with the
 // colour result they produce and the two drivers, one for the colour stage and one for the

@@ -1,5 +1,6 @@
 #include "creators/cartoon_settings.h"
 
+#include "files/atomic_file.h"
 #include "files/byte_stream.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@ namespace {
 
 const char kSettingsFileName[] = "cartoon3.set";
 const char kCannotOpen[] = "The configuration file cartoon3.set cann't be opened.";
+const char kCannotSave[] = "The configuration file cartoon3.set could not be saved.";
 
 // Reads at fixed offsets; the caller has checked that the whole block is present.
 class BlockReader {
@@ -97,6 +99,91 @@ int LoadCartoonSettings(const std::string& dataDir, CartoonSettings& settings, s
     return 0;
 }
 
+CartoonSettings ShippedCartoonSettings()
+{
+    CartoonSettings s;
+    s.Width = s.Height = 256;
+    s.LineMode = 2;
+    s.Detail = 115;
+    s.Darkness = 68;
+    s.LineSmooth = 5;
+    s.LineStrength = 3;
+    s.Threshold = 48;
+    s.DarkStrength = 128;
+    s.BorderBlur = 25;
+    s.Brightness = 16;
+    s.Contrast = 16;
+    s.Saturation = 24;
+    s.LinesOn = true;
+    s.CombineMode = 1;
+    s.BlendPercent = 50;
+    s.LineCap = 255;
+    s.Reducer = 24;
+    s.ReduceOption = 1;
+    s.BandLimits = {0x33, 0x66, 0x99, 0xCC};
+    return s;
+}
+
+std::array<std::uint8_t, CartoonSettings::kFileSize> SerializeCartoonSettings(const CartoonSettings& s)
+{
+    ByteWriter out;
+    out.writeZeros(CartoonSettings::kFileSize);
+    const auto i32 = [&out](std::size_t offset, std::int32_t value) {
+        out.seek(offset);
+        out.writeI32(value);
+    };
+    const auto u8 = [&out](std::size_t offset, std::uint8_t value) {
+        out.seek(offset);
+        out.writeU8(value);
+    };
+    i32(4, s.SourceX);
+    i32(8, s.SourceY);
+    i32(12, s.Width);
+    i32(16, s.Height);
+    i32(20, s.LineMode);
+    i32(24, s.Detail);
+    i32(28, s.Darkness);
+    i32(32, s.LineSmooth);
+    i32(36, s.LineStrength);
+    u8(40, s.RemainDark ? 1 : 0);
+    i32(41, s.Threshold);
+    i32(45, s.DarkStrength);
+    i32(49, s.SmoothMethod);
+    i32(53, s.SmoothRadius);
+    i32(57, s.BorderBlur);
+    i32(61, s.Brightness);
+    i32(65, s.Contrast);
+    i32(69, s.Saturation);
+    i32(73, s.Red);
+    i32(77, s.Green);
+    i32(81, s.Blue);
+    u8(85, s.LinesOn ? 1 : 0);
+    u8(86, s.ColourOn ? 1 : 0);
+    i32(87, s.CombineMode);
+    i32(91, s.BlendPercent);
+    i32(95, s.LineCap);
+    u8(99, s.ReservedFlag);
+    i32(100, s.Reducer);
+    i32(104, s.ReduceMethod);
+    i32(108, s.ReduceOption);
+    i32(112, s.ReduceParameter);
+    for (std::size_t i = 0; i < s.BandLimits.size(); ++i)
+        u8(116 + i, s.BandLimits[i]);
+    std::array<std::uint8_t, CartoonSettings::kFileSize> bytes{};
+    std::copy_n(out.bytes().begin(), bytes.size(), bytes.begin());
+    return bytes;
+}
+
+int SaveCartoonSettings(const std::string& dir, const CartoonSettings& settings, std::string& errorText)
+{
+    const auto bytes = SerializeCartoonSettings(settings);
+    if (!WriteFileAtomically(dir + "/" + kSettingsFileName, bytes)) {
+        errorText = kCannotSave;
+        return -1;
+    }
+    return 0;
+}
+
 CartoonControls ControlsFromSettings(const CartoonSettings& settings)
 {
     CartoonControls c;
@@ -115,6 +202,24 @@ CartoonControls ControlsFromSettings(const CartoonSettings& settings)
     c.Blue = std::clamp(settings.Blue, -255, 255);
     c.Reducer = std::clamp(settings.Reducer, 1, 254);
     return c;
+}
+
+void StoreControls(const CartoonControls& c, CartoonSettings& s)
+{
+    s.Detail = c.Detail;
+    s.Darkness = c.Darkness;
+    s.LineSmooth = c.SketchSmooth;
+    s.RemainDark = c.RemainDark;
+    s.Threshold = c.Threshold;
+    s.DarkStrength = c.DarkStrength;
+    s.Brightness = c.Brightness;
+    s.Contrast = c.Contrast;
+    s.Saturation = c.Saturation;
+    s.BorderBlur = c.BorderBlur;
+    s.Red = c.Red;
+    s.Green = c.Green;
+    s.Blue = c.Blue;
+    s.Reducer = c.Reducer;
 }
 
 } // namespace ormel

@@ -59,6 +59,17 @@ bool ParseCartoonSettings(std::span<const std::uint8_t> bytes, CartoonSettings& 
 // file cannot be opened or is too short; `settings` is then untouched.
 int LoadCartoonSettings(const std::string& dataDir, CartoonSettings& settings, std::string& errorText);
 
+// The block as the editor ships it in "cartoon3.set": dark lines on white, moderate colour
+// flattening. Used whenever the file cannot be read.
+CartoonSettings ShippedCartoonSettings();
+
+// The 133 bytes of the block; Source is written as 0 and the reserved bytes as zeros.
+std::array<std::uint8_t, CartoonSettings::kFileSize> SerializeCartoonSettings(const CartoonSettings& settings);
+
+// Writes "cartoon3.set" into `dir`, replacing any earlier copy whole. -1 with the message in
+// `errorText` when it cannot be written.
+int SaveCartoonSettings(const std::string& dir, const CartoonSettings& settings, std::string& errorText);
+
 // The positions of the cartoon options' controls, with their built-in values.
 struct CartoonControls {
     bool DrawSketch = true;
@@ -82,5 +93,8 @@ struct CartoonControls {
 // The controls as the settings place them, each held to its control's range; the line drawing
 // is ticked and the colour stage cleared.
 CartoonControls ControlsFromSettings(const CartoonSettings& settings);
+
+// Puts the controls' positions into the fields they come from, leaving the others alone.
+void StoreControls(const CartoonControls& controls, CartoonSettings& settings);
 
 } // namespace ormel

@@ -1,4 +1,6 @@
+#include "creators/cartoon_render.h"
 #include "creators/cartoon_settings.h"
+#include "files/atomic_file.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +89,68 @@ TEST(CartoonSettingsTest, ShippedFileAndControlRanges)
     const CartoonControls held = ControlsFromSettings(s);
     EXPECT_EQ(held.Darkness, 1);
     EXPECT_EQ(held.Saturation, -127);
+}
+
+TEST(CartoonSettingsTest, ShippedBlockIsTheShippedFileByteForByte)
+{
+    std::vector<std::uint8_t> file;
+    ASSERT_TRUE(ReadWholeFile(std::string(ORMEL_DATA_DIR) + "/cartoon3.set", file));
+    const auto block = SerializeCartoonSettings(ShippedCartoonSettings());
+    EXPECT_EQ(file, std::vector<std::uint8_t>(block.begin(), block.end()));
+}
+
+TEST(CartoonSettingsTest, StoredControlsRoundTripThroughTheFile)
+{
+    CartoonControls c;
+    c.Detail = 1024;
+    c.Darkness = 1;
+    c.SketchSmooth = 100;
+    c.RemainDark = true;
+    c.Threshold = 254;
+    c.DarkStrength = 255;
+    c.Brightness = -255;
+    c.Contrast = 255;
+    c.Saturation = -127;
+    c.Reducer = 254;
+    c.BorderBlur = 0;
+    c.Red = -1;
+    c.Green = 200;
+    c.Blue = -200;
+    CartoonSettings written = ShippedCartoonSettings();
+    StoreControls(c, written);
+
+    test::TempDir dir;
+    std::string error;
+    ASSERT_EQ(SaveCartoonSettings(dir.file(""), written, error), 0) << error;
+    CartoonSettings read;
+    ASSERT_EQ(LoadCartoonSettings(dir.file(""), read, error), 0) << error;
+    EXPECT_EQ(SerializeCartoonSettings(read), SerializeCartoonSettings(written));
+    const CartoonControls back = ControlsFromSettings(read);
+    const int expected[] = {1024, 1, 100, 254, 255, -255, 255, -127, 254, 0, -1, 200, -200};
+    const int got[] = {back.Detail, back.Darkness, back.SketchSmooth, back.Threshold, back.DarkStrength,
+                       back.Brightness, back.Contrast, back.Saturation, back.Reducer, back.BorderBlur,
+                       back.Red, back.Green, back.Blue};
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_EQ(got[i], expected[i]) << "control " << i;
+    EXPECT_TRUE(back.RemainDark);
+    // The file-only fields are kept as they were.
+    EXPECT_EQ(read.LineMode, 2);
+    EXPECT_EQ(read.LineCap, 255);
+    EXPECT_EQ(read.BandLimits, (std::array<std::uint8_t, 4>{0x33, 0x66, 0x99, 0xCC}));
+
+    EXPECT_EQ(SaveCartoonSettings(dir.file("missing/deeper"), written, error), -1);
+    EXPECT_EQ(error, "The configuration file cartoon3.set could not be saved.");
+}
+
+TEST(CartoonSettingsTest, FormatListLabels)
+{
+    const struct {
+        int width, height, depth;
+        const char* label;
+    } cases[] = {{32, 32, Depth32, "32 x 32 : 32"}, {16, 16, Depth4, "16 x 16 : 4 "}, {48, 48, Depth1, "48 x 48 : 1 "},
+                 {256, 256, Depth8, "256 x 256 : 8 "}, {24, 24, Depth24, "24 x 24 : 24"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatListLabel(c.width, c.height, c.depth), c.label);
 }
 
 } // namespace

@@ -1,0 +1,283 @@
+#include "creators/cartoon_option_dialog.h"
+#include "creators/cartoon_settings.h"
+#include "effect_test_support.h"
+#include "files/atomic_file.h"
+#include "files/bmp_file.h"
+#include "files/byte_stream.h"
+#include "raster/resample.h"
+#include "ui_test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <memory>
+
+using namespace ormel;
+using namespace ormel::test;
+
+namespace {
+
+const char kCannotOpen[] = "The configuration file cartoon3.set cann't be opened.";
+const TRect kCropRect{0, 32, 256, 224}; // the picture letter-boxed into the crop
+
+// The photo fixture stretched into the 256 x 256 crop rectangle, white around it.
+Raster PhotoCrop()
+{
+    std::vector<std::uint8_t> bytes;
+    Raster photo;
+    if (ReadWholeFile(ORMEL_FIXTURES_DIR "/photo-board.bmp", bytes)) {
+        ByteReader in(bytes);
+        ReadBmp24(in, photo);
+    }
+    Raster crop(256, 256);
+    crop.fill(255, 255, 255);
+    if (!photo.empty())
+        StretchBitmapRect(photo, crop, {0, 0, photo.width(), photo.height()}, kCropRect);
+    return crop;
+}
+
+TIconImage Format(int side, int depth)
+{
+    TIconImage image;
+    NewIconImage(image, side, side, -1, depth);
+    return image;
+}
+
+// Clicks the tab of the options page: 0 line drawing, 1 colouring.
+void ShowPage(QDialog& dialog, int page)
+{
+    QTabBar* bar = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+}
+
+void Click(QDialog& dialog, const char* check)
+{
+    QTest::keyClick(dialog.findChild<QCheckBox*>(QLatin1String(check)), Qt::Key_Space);
+}
+
+int SpinValue(QWidget& dialog, const char* name) { return dialog.findChild<QSpinBox*>(QLatin1String(name))->value(); }
+
+} // namespace
+
+class CartoonOptionsTest : public QObject {
+    Q_OBJECT
+
+private:
+    FakeDialogs* dialogs_ = nullptr;
+    std::unique_ptr<EditorServices> services_;
+    Raster crop_;
+
+    QString settingsFile() const
+    {
+        return QString::fromStdString(services_->directories().ConfigDir) + QStringLiteral("/cartoon3.set");
+    }
+    void writeSettings(const QByteArray& bytes)
+    {
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    void shipSettings() { writeSettings(ReadBytes(QStringLiteral(ORMEL_DATA_DIR "/cartoon3.set"))); }
+
+private slots:
+    void initTestCase()
+    {
+        services_ = MakeServices(dialogs_);
+        crop_ = PhotoCrop();
+        REQUIRE_DATA(QStringLiteral(ORMEL_FIXTURES_DIR "/photo-board.bmp"));
+    }
+
+    void init()
+    {
+        dialogs_->messages.clear();
+        dialogs_->dialogHandlers.clear();
+        QFile::remove(settingsFile());
+    }
+
+    // A file that cannot give the block is reported once, on first use, and the shipped options
+    // take its place; a whole block has its values held to the controls' ranges.
+    void unreadableFileGivesTheMessageOnceAndTheShippedOptions_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: no file at all
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<int>("detail");
+        QTest::addColumn<int>("saturation");
+        QByteArray outOfRange(133, '\0');
+        outOfRange[24] = char(0x88), outOfRange[25] = char(0x13); // detail 5000
+        outOfRange[69] = char(0x19), outOfRange[70] = char(0xFC), outOfRange[71] = char(0xFF),
+        outOfRange[72] = char(0xFF); // saturation -999
+        QTest::newRow("missing") << QByteArray() << true << 115 << 24;
+        QTest::newRow("132 bytes") << QByteArray(132, char(0x7F)) << true << 115 << 24;
+        QTest::newRow("out of range") << outOfRange << false << 1024 << -127;
+    }
+    void unreadableFileGivesTheMessageOnceAndTheShippedOptions()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, refused);
+        QFETCH(int, detail);
+        QFETCH(int, saturation);
+        if (!file.isEmpty())
+            writeSettings(file);
+        Tfrm_CartoonOption dialog(*services_);
+        QVERIFY(dialogs_->messages.isEmpty()); // nothing is read before the options are used
+
+        dialog.Renderer();
+        dialogs_->dialogHandlers << [](QDialog& d) { return d.accept(), d.result(); };
+        QVERIFY(dialog.Execute({Format(32, Depth32)}, 0, crop_, kCropRect));
+        dialog.Renderer();
+        const Messages expected = refused ? Messages{{QStringLiteral("More Cartoon Options"), QLatin1String(kCannotOpen)}}
+                                          : Messages{};
+        QCOMPARE(dialogs_->messages, expected);
+        QCOMPARE(SpinValue(dialog, "Spn_Detail"), detail);
+        QCOMPARE(SpinValue(dialog, "Spn_Saturation"), saturation);
+        QCOMPARE(dialog.Renderer().Controls.Detail, detail);
+        if (refused) {
+            const auto shipped = SerializeCartoonSettings(ShippedCartoonSettings());
+            QCOMPARE(ReadBytes(settingsFile()), QByteArray(reinterpret_cast<const char*>(shipped.data()), 133));
+        }
+    }
+
+    // The preview is the core's rendering of the chosen format with the controls' options; a
+    // burst of changes renders once, and nothing renders while the dialog is hidden.
+    void previewIsTheCoreRendering_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("lines");
+        QTest::addColumn<bool>("colour");
+        QTest::newRow("32 x 32 : 32, lines") << 32 << int(Depth32) << true << false;
+        QTest::newRow("16 x 16 : 4, both") << 16 << int(Depth4) << true << true;
+        QTest::newRow("48 x 48 : 8, colour") << 48 << int(Depth8) << false << true;
+        QTest::newRow("256 x 256 : 24, both") << 256 << int(Depth24) << true << true;
+    }
+    void previewIsTheCoreRendering()
+    {
+        QFETCH(int, side);
+        QFETCH(int, depth);
+        QFETCH(bool, lines);
+        QFETCH(bool, colour);
+        shipSettings();
+        Tfrm_CartoonOption dialog(*services_);
+        QSignalSpy rendered(&dialog, &Tfrm_CartoonOption::optionsChanged);
+        const TIconImageArray formats{Format(24, Depth32), Format(side, depth)};
+
+        QStringList faults;
+        CartoonControls moved = ControlsFromSettings(ShippedCartoonSettings());
+        dialogs_->dialogHandlers << [&](QDialog& d) {
+            d.show();
+            QCoreApplication::processEvents();
+            if (rendered.count() != 1)
+                faults << QStringLiteral("showing renders once");
+            auto* list = d.findChild<QComboBox*>(QStringLiteral("cmb_IconImage"));
+            if (list->count() != 2 || list->itemText(1) != QString::fromStdString(FormatListLabel(side, side, depth)))
+                faults << QStringLiteral("format list");
+            QTest::keyClick(list, Qt::Key_Down);
+            if (!lines)
+                Click(d, "Chk_DrawSketch");
+            moved.DrawSketch = lines;
+            if (lines) {
+                TypeNumber(d, QStringLiteral("Spn_Detail"), moved.Detail = 60);
+                Click(d, "Chk_Remain");
+                moved.RemainDark = true;
+                TypeNumber(d, QStringLiteral("Spn_Threshold"), moved.Threshold = 90);
+            }
+            ShowPage(d, 1);
+            if (colour) {
+                Click(d, "Chk_DrawColor");
+                moved.DrawColor = true;
+                TypeNumber(d, QStringLiteral("Spn_Brightness"), moved.Brightness = -30);
+                auto* reducer = d.findChild<QSlider*>(QStringLiteral("trc_ColorReducer"));
+                QTest::keyClick(reducer, Qt::Key_PageUp);
+                moved.Reducer = reducer->value();
+            }
+            QCoreApplication::processEvents();
+            if (rendered.count() != 2)
+                faults << QStringLiteral("a burst of changes renders once, not %1 times").arg(rendered.count() - 1);
+            PressButton(d, "btn_OK");
+            return d.result();
+        };
+        QVERIFY(dialog.Execute(formats, 0, crop_, kCropRect));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
+
+        TCartoonRenderer core;
+        core.Settings = ShippedCartoonSettings();
+        core.Controls = moved;
+        TIconImageArray expected{formats[1]};
+        QVERIFY(core.RenderFormats(expected, crop_, kCropRect, true));
+        QVERIFY(SameImage(dialog.PreviewImage(), expected.front()));
+        QCOMPARE(dialog.Renderer().Controls.Reducer, moved.Reducer);
+
+        // Hidden, the dialog takes new positions without rendering.
+        moved.Detail = 500;
+        dialog.SetControls(moved);
+        QCoreApplication::processEvents();
+        QCOMPARE(rendered.count(), 2);
+        QCOMPARE(SpinValue(dialog, "Spn_Detail"), 500);
+    }
+
+    // OK writes the options and the next dialog reads them; Cancel puts back what was there and
+    // writes nothing.
+    void okWritesTheOptionsAndCancelKeepsTheOld()
+    {
+        shipSettings();
+        CartoonControls kept;
+        {
+            Tfrm_CartoonOption first(*services_);
+            dialogs_->dialogHandlers << [](QDialog& d) {
+                d.show();
+                TypeNumber(d, QStringLiteral("Spn_Detail"), 300);
+                Click(d, "Chk_Remain");
+                TypeNumber(d, QStringLiteral("Spn_Darkness2"), 200);
+                ShowPage(d, 1);
+                Click(d, "Chk_DrawColor");
+                TypeNumber(d, QStringLiteral("Spn_Brightness"), -40);
+                TypeNumber(d, QStringLiteral("Spn_Blue"), 17);
+                PressButton(d, "btn_OK");
+                return d.result();
+            };
+            QVERIFY(first.Execute({Format(32, Depth32)}, 0, crop_, kCropRect));
+            kept = first.Renderer().Controls;
+        }
+        QCOMPARE(kept.Detail, 300);
+        QCOMPARE(kept.Brightness, -40);
+        QCOMPARE(kept.Blue, 17);
+        QVERIFY(kept.RemainDark);
+        QCOMPARE(kept.DarkStrength, 200);
+        CartoonSettings expected = ShippedCartoonSettings();
+        StoreControls(kept, expected);
+        const auto block = SerializeCartoonSettings(expected);
+        const QByteArray written(reinterpret_cast<const char*>(block.data()), 133);
+        QCOMPARE(ReadBytes(settingsFile()), written);
+
+        Tfrm_CartoonOption second(*services_);
+        QCOMPARE(second.Renderer().Controls.Detail, 300);
+        QCOMPARE(SpinValue(second, "Spn_Darkness2"), 200);
+        QVERIFY(second.findChild<QCheckBox*>(QStringLiteral("Chk_Remain"))->isChecked());
+        for (const auto ending : {"btn_Cancel", "escape"}) {
+            dialogs_->dialogHandlers << [ending](QDialog& d) {
+                d.show();
+                TypeNumber(d, QStringLiteral("Spn_Detail"), 900);
+                Click(d, "Chk_Remain");
+                QCoreApplication::processEvents();
+                if (QLatin1String(ending) == QLatin1String("escape"))
+                    QTest::keyClick(&d, Qt::Key_Escape);
+                else
+                    PressButton(d, ending);
+                return d.result();
+            };
+            QVERIFY(!second.Execute({Format(32, Depth32)}, 0, crop_, kCropRect));
+            QCOMPARE(second.Renderer().Controls.Detail, 300);
+            QVERIFY(second.Renderer().Controls.RemainDark);
+            QCOMPARE(SpinValue(second, "Spn_Detail"), 300);
+            QCOMPARE(ReadBytes(settingsFile()), written);
+        }
+        QVERIFY(dialogs_->messages.isEmpty());
+    }
+};
+
+ORMEL_UI_TEST_MAIN(CartoonOptionsTest)
+#include "cartoon_options_test.moc"
