@@ -2,6 +2,7 @@
 // realistic state: two icons open and edited, the history with steps and with recycled images,
 // the icon library window showing a program's icons.
 #include "colour/color_panel.h"
+#include "creators/icon_mixer_dialog.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QPainter>
 #include <QSlider>
 #include <QSpinBox>
@@ -183,6 +185,16 @@ int main(int argc, char** argv)
                                "act_Filters", "act_RotateArbitrary", "act_Zoom", "act_Stroke", "act_Shadow"})
         frame.findChild<QAction*>(QLatin1String(action))->trigger();
     ok &= effectShots.ok;
+
+    // The mixer over both icons, the second one shifted and flipped so that both show.
+    Tfrm_icon_mixer mixer(frame.Documents(), &frame);
+    mixer.show();
+    auto* icons = mixer.findChild<QListWidget*>(QStringLiteral("lsv_Icon"));
+    icons->setCurrentRow(1);
+    for (int i = 0; i < 6; ++i)
+        mixer.findChild<QAbstractButton*>(QStringLiteral("btn_right"))->click();
+    mixer.findChild<QAbstractButton*>(QStringLiteral("btn_flipH"))->click();
+    ok &= Save(mixer, out);
 
     first->SetModified(false);
     frame.Documents().last()->SetModified(false);

@@ -1,4 +1,5 @@
 #include "colour/color_panel.h"
+#include "creators/icon_mixer_dialog.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -94,9 +95,10 @@ private slots:
         Tfrm_Zoom zoom(frame->Services(), frame.get());
         Tfrm_Stroke stroke(frame->Services(), frame.get());
         Tfrm_Shadow shadow(frame->Services(), frame.get());
+        Tfrm_icon_mixer mixer(frame->Documents(), frame.get());
         for (QDialog* dialog : std::initializer_list<QDialog*>{
                  &floating.AddImageDialog(), &floating.DeleteImageDialog(), &properties, &about, &brightness,
-                 &saturation, &balance, &blur, &sharpen, &filters, &rotate, &zoom, &stroke, &shadow,
+                 &saturation, &balance, &blur, &sharpen, &filters, &rotate, &zoom, &stroke, &shadow, &mixer,
                  floating.Tools().findChild<Tfrm_GradientColor*>()}) {
             dialog->show();
             faults += Unreachable(*dialog, true);
