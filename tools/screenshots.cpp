@@ -3,6 +3,7 @@
 // the icon library window showing a program's icons.
 #include "colour/color_panel.h"
 #include "creators/cartoon_option_dialog.h"
+#include "creators/icon_mixer_dialog.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -28,6 +29,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QPainter>
 #include <QSlider>
 #include <QSpinBox>
@@ -214,6 +216,16 @@ int main(int argc, char** argv)
         ok = false;
     }
     ok &= effectShots.ok;
+
+    // The mixer over both icons, the second one shifted and flipped so that both show.
+    Tfrm_icon_mixer mixer(frame.Documents(), &frame);
+    mixer.show();
+    auto* icons = mixer.findChild<QListWidget*>(QStringLiteral("lsv_Icon"));
+    icons->setCurrentRow(1);
+    for (int i = 0; i < 6; ++i)
+        mixer.findChild<QAbstractButton*>(QStringLiteral("btn_right"))->click();
+    mixer.findChild<QAbstractButton*>(QStringLiteral("btn_flipH"))->click();
+    ok &= Save(mixer, out);
 
     first->SetModified(false);
     frame.Documents().last()->SetModified(false);

@@ -1,5 +1,6 @@
 #include "colour/color_panel.h"
 #include "creators/cartoon_option_dialog.h"
+#include "creators/icon_mixer_dialog.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -101,10 +102,11 @@ private slots:
         TOrmClipboard clipboard(systemClipboard);
         Tfrm_Paste paste(frame->Services(), clipboard, frame.get());
         Tfrm_CartoonOption cartoon(frame->Services(), frame.get());
+        Tfrm_icon_mixer mixer(frame->Documents(), frame.get());
         for (QDialog* dialog : std::initializer_list<QDialog*>{
                  &floating.AddImageDialog(), &floating.DeleteImageDialog(), &properties, &about, &brightness,
                  &saturation, &balance, &blur, &sharpen, &filters, &rotate, &zoom, &stroke, &shadow, &cartoon,
-                 floating.Tools().findChild<Tfrm_GradientColor*>(), &paste}) {
+                 &mixer, floating.Tools().findChild<Tfrm_GradientColor*>(), &paste}) {
             dialog->show();
             faults += Unreachable(*dialog, true);
             dialog->hide();

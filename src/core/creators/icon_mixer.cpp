@@ -1,5 +1,7 @@
 #include "creators/icon_mixer.h"
 
+#include "library/thumbnail.h"
+#include "raster/composite.h"
 #include "raster/geometry.h"
 #include "raster/paint.h"
 #include "raster/resample.h"
@@ -150,6 +152,22 @@ void MixCommonSize(const std::vector<TMixerItem>& items, int sizeIndex, const TM
         TransformWork(work, item);
         MergeImageUnder(result, work, whole, item.Opacity);
     }
+}
+
+void DrawMixerThumbnail(const TIconImageArray& images, Raster& thumbnail)
+{
+    thumbnail.resize(kThumbnailSize, kThumbnailSize);
+    std::vector<TIconFormat> formats;
+    formats.reserve(images.size());
+    for (const TIconImage& image : images) {
+        TIconFormat& format = formats.emplace_back();
+        format.Width = image.Width;
+        format.Height = image.Height;
+        format.BitCount = DepthToBits(image.ColorDepth);
+    }
+    const int chosen = ChooseThumbnailFormat(formats);
+    if (chosen >= 0)
+        DrawIconImageFitted(images[static_cast<std::size_t>(chosen)], thumbnail);
 }
 
 std::string MixerCaption(const std::vector<TMixerItem>& items)

@@ -42,6 +42,10 @@ std::vector<TMixerSize> FindCommonSizes(std::vector<TMixerItem>& items);
 // item on top.
 void MixCommonSize(const std::vector<TMixerItem>& items, int sizeIndex, const TMixerSize& size, TIconImage& result);
 
+// Draws an icon's list thumbnail into `thumbnail`, made 32 x 32: the image the library's
+// thumbnail rule picks (the image depth standing for the bit count), fitted, over white.
+void DrawMixerThumbnail(const TIconImageArray& images, Raster& thumbnail);
+
 // "Mixer Icon(" followed by every item's name and a blank, then ")".
 std::string MixerCaption(const std::vector<TMixerItem>& items);
 

@@ -8,8 +8,8 @@ namespace ormel {
 
 class Tfrm_main;
 
-// The Icon Creators menu: loading from and saving to the icon library. Photo to Icon and the
-// mixer belong to windows this version does not have: their commands are listed and disabled.
+// The Icon Creators menu: the icon mixer, loading from and saving to the icon library. Photo
+// to Icon belongs to a window this version does not have: its command is listed and disabled.
 class CreatorCommands : public QObject {
     Q_OBJECT
 

@@ -2,6 +2,7 @@
 #include "creators/icon_mixer.h"
 #include "creators/mixer_opacity_bar.h"
 #include "effects/effect_backup.h"
+#include "raster/composite.h"
 #include "raster/paint.h"
 #include "test_support.h"
 
@@ -132,6 +133,31 @@ TEST(IconMixer, CombinedTransformsOnIndexedAndTrueColourItems)
             for (int c = 0; c < 3 && !uncovered; ++c)
                 ASSERT_LE(std::abs(mix.Bitmap.pixel(x, y)[c] - picture[0].Bitmap.pixel(x, y)[c]), 1) << x << ", " << y;
         }
+}
+
+// The list thumbnail follows the library's rule, reading each image's depth as its bit count:
+// the 32-bit image of 32 x 32 wins over an earlier 4-bit one and over larger sizes.
+TEST(IconMixer, ThumbnailPicksTheRichestImageOfThirtyTwoPixels)
+{
+    constexpr TColor kBlue = MakeColor(0, 0, 255);
+    struct Case {
+        TIconImageArray images;
+        int expected; // index of the image drawn; -1 leaves the thumbnail white
+    };
+    const Case cases[] = {
+        {{Plain(16, Depth32), Plain(32, Depth4, 1), Plain(48, Depth32), Plain(32, Depth32, kBlue)}, 3},
+        {{Plain(16, Depth32), Plain(48, Depth8, 2), Plain(48, Depth32, kBlue)}, 2},
+        {{Plain(16, Depth24, kBlue)}, 0},
+        {{}, -1},
+    };
+    for (const Case& c : cases) {
+        Raster thumbnail(5, 7);
+        DrawMixerThumbnail(c.images, thumbnail);
+        Raster expected(32, 32);
+        if (c.expected >= 0)
+            DrawIconImageFitted(c.images[static_cast<std::size_t>(c.expected)], expected);
+        EXPECT_EQ(thumbnail, expected) << "case " << (&c - cases);
+    }
 }
 
 TEST(AnglePicker, PointerAndKnob)

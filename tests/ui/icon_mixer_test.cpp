@@ -1,0 +1,313 @@
+#include "creators/icon_mixer.h"
+#include "document/document_window.h"
+#include "effects/angle_control.h"
+#include "main/main_window.h"
+#include "ui_test_support.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <memory>
+#include <vector>
+
+using namespace ormel;
+using namespace ormel::test;
+
+namespace {
+
+// A picture that every flip, turn, zoom and shift changes, with three levels of transparency
+// on 32 bits and a two-level mask on 24.
+TIconImage PatternImage(int size, int depth, int seed)
+{
+    TIconImage image;
+    NewIconImage(image, size, size, -1, depth);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            std::uint8_t* colour = image.Bitmap.pixel(x, y);
+            colour[0] = std::uint8_t(x * 7 + seed);
+            colour[1] = std::uint8_t(y * 5 + seed);
+            colour[2] = std::uint8_t(x * y + seed);
+            const int level = (x / 4 + y / 3 + seed) % 3;
+            const std::uint8_t m = depth == Depth32 ? std::uint8_t(level * 100) : (level == 0 ? 255 : 0);
+            std::uint8_t* mask = image.Mask.pixel(x, y);
+            mask[0] = mask[1] = mask[2] = m;
+        }
+    return image;
+}
+
+TIconDocument Icon(const char* name, TIconImageArray images)
+{
+    TIconDocument document;
+    document.Images = std::move(images);
+    document.CurrentIndex = 0;
+    document.FileName = name;
+    return document;
+}
+
+// What the user does in the dialog: select a list row, click a button `count` times, click the
+// opacity bar or the angle dial at (x, y).
+struct Step {
+    enum Kind { Select, Click, Bar, Dial } kind;
+    const char* button = nullptr;
+    int count = 1;
+    int x = 0, y = 0;
+};
+Step Row(int row) { return {Step::Select, nullptr, 1, row}; }
+Step Press(const char* button, int count = 1) { return {Step::Click, button, count}; }
+Step BarAt(int x) { return {Step::Bar, nullptr, 1, x, 10}; }
+Step DialAt(int x, int y) { return {Step::Dial, nullptr, 1, x, y}; }
+
+// How one item ends up: which document it is, and its settings.
+struct Expected {
+    int document;
+    int offsetX = 0, offsetY = 0;
+    bool flipVertical = false, flipHorizontal = false;
+    int angle = 0, zoom = 0, opacity = 255;
+};
+
+void Perform(QDialog& dialog, const Step& step)
+{
+    switch (step.kind) {
+    case Step::Select: {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lsv_Icon"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(step.x)).center());
+        break;
+    }
+    case Step::Click:
+        for (int i = 0; i < step.count; ++i)
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(step.button)), Qt::LeftButton);
+        break;
+    case Step::Bar:
+        QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("img_transparent")), Qt::LeftButton, {},
+                          QPoint(step.x, step.y));
+        break;
+    case Step::Dial:
+        QTest::mouseClick(dialog.findChild<TOrm_Angle*>(QStringLiteral("ang_angle")), Qt::LeftButton, {},
+                          QPoint(step.x, step.y));
+        break;
+    }
+}
+
+// Faults seen inside a dialog handler, where Qt Test's macros cannot end the test.
+QStringList problems;
+void Check(bool ok, const char* what)
+{
+    if (!ok)
+        problems.append(QLatin1String(what));
+}
+
+// The preview once the pending redraw has run.
+QImage Preview(QDialog& dialog)
+{
+    QCoreApplication::processEvents();
+    return dialog.findChild<QLabel*>(QStringLiteral("img_view"))->pixmap().toImage();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::vector<Step>)
+Q_DECLARE_METATYPE(std::vector<Expected>)
+
+class IconMixerTest : public QObject {
+    Q_OBJECT
+
+    FakeDialogs* dialogs_ = nullptr;
+    std::unique_ptr<Tfrm_main> frame_;
+
+    // A frame with the icons open, in this order.
+    void Open(std::vector<TIconDocument> icons)
+    {
+        auto owned = std::make_unique<FakeDialogs>();
+        dialogs_ = owned.get();
+        frame_ = std::make_unique<Tfrm_main>(std::move(owned));
+        frame_->show();
+        for (TIconDocument& icon : icons)
+            frame_->AddDocumentWindow(std::move(icon));
+    }
+
+    void TriggerMixer() { frame_->findChild<QAction*>(QStringLiteral("act_IconsMixer"))->trigger(); }
+
+private slots:
+    void init() { problems.clear(); }
+
+    void cleanup()
+    {
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral(", "))));
+        for (Tfrm_childwin* document : frame_->Documents())
+            document->SetModified(false);
+        frame_.reset();
+    }
+
+    // Icon a (16, 32, 48) over b (32 twice, 48): the mix has the sizes 32 and 48, and each
+    // image is what the mixing engine makes of the same settings.
+    void mixesAsTheEngineDoes_data()
+    {
+        QTest::addColumn<std::vector<Step>>("steps");
+        QTest::addColumn<std::vector<Expected>>("expected");
+        QTest::addColumn<bool>("previewChanges");
+        QTest::newRow("moves and flips") << std::vector<Step>{Row(0), Press("btn_right", 3), Press("btn_down", 2),
+                                                               Press("btn_flipH"), Row(1), Press("btn_left"),
+                                                               Press("btn_up", 4), Press("btn_flipV")}
+                                          << std::vector<Expected>{{0, 3, 2, false, true}, {1, -1, -4, true, false}}
+                                          << true;
+        // Straight above the dial's centre is 90 degrees; 60 pixels into the 135-pixel bar is
+        // the whole part of 256 / 135 x 60.
+        QTest::newRow("turns and fades")
+            << std::vector<Step>{Row(0), DialAt(33, 4), Press("btn_rotateLeft"), Row(1), Press("btn_rotateRight"),
+                                 BarAt(60)}
+            << std::vector<Expected>{{0, 0, 0, false, false, 180}, {1, 0, 0, false, false, 270, 0, 113}} << true;
+        QTest::newRow("order") << std::vector<Step>{Row(1), Press("btn_orderUp"), Press("btn_zoomOut", 3),
+                                                    Press("btn_orderUp"), BarAt(20)}
+                               << std::vector<Expected>{{1, 0, 0, false, false, 0, -3, 37}, {0}} << true;
+        QTest::newRow("backward order") << std::vector<Step>{Row(0), Press("btn_orverDown"), Press("btn_orverDown"),
+                                                             Press("btn_flipV")}
+                                        << std::vector<Expected>{{1}, {0, 0, 0, true}} << true;
+        QTest::newRow("far zoom") << std::vector<Step>{Row(0), Press("btn_zoomIn", 300), Row(1),
+                                                       Press("btn_zoomOut", 300)}
+                                  << std::vector<Expected>{{0, 0, 0, false, false, 0, 300},
+                                                           {1, 0, 0, false, false, 0, -300}}
+                                  << true;
+        QTest::newRow("offsets stop at 256") << std::vector<Step>{Row(1), Press("btn_right", 260), Press("btn_left", 250),
+                                                                  Press("btn_up", 258), Press("btn_down", 250)}
+                                             << std::vector<Expected>{{0}, {1, 6, -6}} << true;
+        QTest::newRow("nothing selected")
+            << std::vector<Step>{Press("btn_up"), Press("btn_down", 2), Press("btn_left"), Press("btn_right", 2),
+                                 Press("btn_flipH"), Press("btn_flipV"), Press("btn_rotateLeft"),
+                                 Press("btn_rotateRight"),
+                                 Press("btn_zoomIn", 300), Press("btn_zoomOut"), Press("btn_orderUp"),
+                                 Press("btn_orverDown"), BarAt(30), DialAt(4, 33)}
+            << std::vector<Expected>{{0}, {1}} << false;
+    }
+
+    void mixesAsTheEngineDoes()
+    {
+        QFETCH(std::vector<Step>, steps);
+        QFETCH(std::vector<Expected>, expected);
+        QFETCH(bool, previewChanges);
+        std::vector<TIconDocument> icons{
+            Icon("a.ico", {PatternImage(16, Depth32, 1), PatternImage(32, Depth32, 2), PatternImage(48, Depth32, 3)}),
+            Icon("b.ico", {PatternImage(32, Depth24, 4), PatternImage(32, Depth32, 5), PatternImage(48, Depth24, 6)})};
+        const std::vector<TIconDocument> sources = icons;
+        Open(std::move(icons));
+        dialogs_->dialogHandlers.append([&](QDialog& dialog) {
+            dialog.show();
+            const QImage before = Preview(dialog);
+            for (const Step& step : steps)
+                Perform(dialog, step);
+            const QImage after = Preview(dialog);
+            // The preview shows both sizes with their labels: (32 + 22) + (48 + 22) rows.
+            Check(after.height() == 4 + 54 + 70, "preview height");
+            Check((before != after) == previewChanges, "preview redrawn after a change only");
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btn_OK")), Qt::LeftButton);
+            return dialog.result();
+        });
+        TriggerMixer();
+        QCOMPARE(dialogs_->dialogsRun, QStringList{QStringLiteral("frm_icon_mixer")});
+        QVERIFY(dialogs_->messages.isEmpty());
+
+        const QList<Tfrm_childwin*> documents = frame_->Documents();
+        QCOMPARE(documents.size(), 3);
+        Tfrm_childwin* mix = frame_->ActiveDocument();
+        QCOMPARE(mix, documents.last());
+        QVERIFY(mix->Document().FileName == "orm mixer icon");
+        QVERIFY(mix->Document().Modified);
+        QString caption = QStringLiteral("Mixer Icon(");
+        std::vector<TMixerItem> items;
+        for (const Expected& e : expected) {
+            const TIconDocument& source = sources[std::size_t(e.document)];
+            caption += QString::fromStdString(source.FileName) + QLatin1Char(' ');
+            items.push_back(TMixerItem{source.FileName, &source.Images, {}, {}, e.offsetX, e.offsetY, e.flipVertical,
+                                       e.flipHorizontal, e.angle, e.zoom, e.opacity});
+        }
+        QCOMPARE(mix->windowTitle(), caption + QStringLiteral(") *"));
+        const std::vector<TMixerSize> sizes = FindCommonSizes(items);
+        QVERIFY(sizes == (std::vector<TMixerSize>{{32, 32}, {48, 48}}));
+        QCOMPARE(mix->Document().Images.size(), sizes.size());
+        for (int k = 0; k < int(sizes.size()); ++k) {
+            TIconImage engine;
+            MixCommonSize(items, k, sizes[std::size_t(k)], engine);
+            const TIconImage& made = mix->Document().Images[std::size_t(k)];
+            QCOMPARE(made.ColorDepth, int(Depth32));
+            QVERIFY2(made.Bitmap == engine.Bitmap && made.Mask == engine.Mask, qPrintable(QString::number(k)));
+        }
+        // The sources are only read.
+        for (int i = 0; i < 2; ++i)
+            for (std::size_t j = 0; j < sources[std::size_t(i)].Images.size(); ++j) {
+                const TIconImage& image = documents[i]->Document().Images[j];
+                QVERIFY(image.Bitmap == sources[std::size_t(i)].Images[j].Bitmap);
+                QVERIFY(image.Mask == sources[std::size_t(i)].Images[j].Mask);
+            }
+    }
+
+    // Selecting an item shows its own angle and opacity.
+    void selectionShowsTheItemsSettings()
+    {
+        Open({Icon("a.ico", {PatternImage(16, Depth32, 1)}), Icon("b.ico", {PatternImage(16, Depth32, 2)})});
+        dialogs_->dialogHandlers.append([](QDialog& dialog) {
+            dialog.show();
+            auto* dial = dialog.findChild<TOrm_Angle*>(QStringLiteral("ang_angle"));
+            auto* value = dialog.findChild<QLabel*>(QStringLiteral("lab_A"));
+            for (const Step& step : {Row(0), DialAt(4, 33), BarAt(135), Row(1), Press("btn_rotateRight")})
+                Perform(dialog, step);
+            Check(dial->Angle() == 270 && value->text() == QStringLiteral("255"), "second item's settings");
+            Perform(dialog, Row(0));
+            Check(dial->Angle() == 180 && value->text() == QStringLiteral("255"), "first item's settings");
+            Perform(dialog, BarAt(100));
+            Check(value->text() == QStringLiteral("189"), "opacity from the bar");
+            return int(QDialog::Rejected);
+        });
+        TriggerMixer();
+        QCOMPARE(dialogs_->dialogsRun.size(), 1);
+    }
+
+    // Cancel, fewer than two icons and icons without a common size make nothing.
+    void refusalsCreateNothing_data()
+    {
+        QTest::addColumn<int>("icons");
+        QTest::addColumn<bool>("commonSize");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("dialogsRun");
+        QTest::newRow("cancel") << 2 << true << QString() << 1;
+        QTest::newRow("one icon") << 1 << true << QStringLiteral("At least two icons opening.") << 0;
+        QTest::newRow("no icon") << 0 << true << QStringLiteral("At least two icons opening.") << 0;
+        QTest::newRow("no common size") << 3 << false << QStringLiteral("No same size in icons, can not be mixed!")
+                                        << 1;
+    }
+
+    void refusalsCreateNothing()
+    {
+        QFETCH(int, icons);
+        QFETCH(bool, commonSize);
+        QFETCH(QString, message);
+        QFETCH(int, dialogsRun);
+        std::vector<TIconDocument> documents;
+        for (int i = 0; i < icons; ++i)
+            documents.push_back(Icon("x.ico", {PatternImage(commonSize || i == 0 ? 32 : 16, Depth32, i)}));
+        const std::vector<TIconDocument> sources = documents;
+        Open(std::move(documents));
+        // Cancel after changing things; OK where there is nothing to mix.
+        dialogs_->dialogHandlers.append([commonSize](QDialog& dialog) {
+            dialog.show();
+            for (const Step& step : {Row(0), Press("btn_right", 5), Press("btn_flipH"), BarAt(40)})
+                Perform(dialog, step);
+            const char* button = commonSize ? "btn_Cancel" : "btn_OK";
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+            Check(Preview(dialog).isNull() != commonSize, "preview empty only without a common size");
+            return dialog.result();
+        });
+        TriggerMixer();
+        QCOMPARE(dialogs_->dialogsRun.size(), dialogsRun);
+        const Messages expected = message.isEmpty() ? Messages{} : Messages{{QStringLiteral("Icons Mixer"), message}};
+        QCOMPARE(dialogs_->messages, expected);
+        const QList<Tfrm_childwin*> open = frame_->Documents();
+        QCOMPARE(open.size(), icons);
+        for (int i = 0; i < icons; ++i) {
+            QVERIFY(!open[i]->Document().Modified);
+            QVERIFY(open[i]->Document().Images.front().Bitmap == sources[std::size_t(i)].Images.front().Bitmap);
+        }
+    }
+};
+
+ORMEL_UI_TEST_MAIN(IconMixerTest)
+#include "icon_mixer_test.moc"
