@@ -66,9 +66,7 @@ class DocumentWindowTest : public QObject {
 private slots:
     void init()
     {
-        auto dialogs = std::make_unique<FakeDialogs>();
-        dialogs_ = dialogs.get();
-        frame_ = std::make_unique<Tfrm_main>(std::move(dialogs));
+        frame_ = MakeFrame(dialogs_);
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
     }

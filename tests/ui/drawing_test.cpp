@@ -125,9 +125,7 @@ class DrawingTest : public QObject {
 private slots:
     void init()
     {
-        auto dialogs = std::make_unique<FakeDialogs>();
-        dialogs_ = dialogs.get();
-        frame_ = std::make_unique<Tfrm_main>(std::move(dialogs));
+        frame_ = MakeFrame(dialogs_);
         colours_ = FakeColours();
         frame_->Services().setColourSource(&colours_);
         frame_->show();

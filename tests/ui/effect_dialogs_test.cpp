@@ -195,9 +195,7 @@ class EffectDialogsTest : public QObject {
 private slots:
     void init()
     {
-        auto dialogs = std::make_unique<FakeDialogs>();
-        dialogs_ = dialogs.get();
-        frame_ = std::make_unique<Tfrm_main>(std::move(dialogs));
+        frame_ = MakeFrame(dialogs_);
         frame_->show();
         problems_.clear();
     }

@@ -40,9 +40,7 @@ class FrameTest : public QObject {
     void restart()
     {
         frame_.reset();
-        auto dialogs = std::make_unique<FakeDialogs>();
-        dialogs_ = dialogs.get();
-        frame_ = std::make_unique<Tfrm_main>(std::move(dialogs));
+        frame_ = MakeFrame(dialogs_);
         frame_->show();
     }
 

@@ -2,6 +2,7 @@
 
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
+#include "main/main_window.h"
 #include "settings/app_directories.h"
 
 #include <QApplication>
@@ -84,6 +85,14 @@ inline std::unique_ptr<EditorServices> MakeServices(FakeDialogs*& dialogs)
     dialogs = owned.get();
     return std::make_unique<EditorServices>(std::move(owned),
                                             LocateAppDirectories(QCoreApplication::applicationDirPath().toStdString()));
+}
+
+// A frame (not shown yet) whose dialogs a FakeDialogs answers; `dialogs` is set to point at it.
+inline std::unique_ptr<Tfrm_main> MakeFrame(FakeDialogs*& dialogs)
+{
+    auto owned = std::make_unique<FakeDialogs>();
+    dialogs = owned.get();
+    return std::make_unique<Tfrm_main>(std::move(owned));
 }
 
 // An opaque image of one colour.
