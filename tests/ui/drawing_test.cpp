@@ -214,6 +214,7 @@ private slots:
         chooseTool("btn_Dropper");
         const std::size_t before = steps();
         move(canvas, {15, 15}, Qt::NoButton);
+        QCOMPARE(canvas.cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(control<QLabel>("lbl_DropperR")->text(), QStringLiteral("R:180"));
         QCOMPARE(control<QLabel>("lbl_DropperA")->text(), QStringLiteral("A:255"));
         QTest::mouseClick(&canvas, Qt::LeftButton, {}, At(canvas, {0, 0}));
@@ -261,6 +262,7 @@ private slots:
         QVERIFY(Same(*document->CurrentImage(), TwoHalves(Depth8)));
         move(document->Canvas(), {7, 11}, Qt::NoButton);
         QCOMPARE(control<QLabel>("pan_XY")->text(), QStringLiteral("X: 7               Y: 11"));
+        QCOMPARE(document->Canvas().cursor().shape(), Qt::ArrowCursor);
 
         // An 8-bit image refuses a soft brush and anti-aliased lines; a 32-bit one takes them.
         chooseTool("btn_brush");

@@ -191,6 +191,13 @@ void DrawingDispatcher::hover(Tfrm_childwin& document, const TIconImage& image, 
         break;
     default: break;
     }
+    // The pointer shows what a press does: a cross for the tools that work on a pixel or a
+    // corner, a pointing hand for the dropper, the arrow without a tool.
+    const Qt::CursorShape shape = tool == ToolNone      ? Qt::ArrowCursor
+                                  : tool == ToolDropper ? Qt::PointingHandCursor
+                                                        : Qt::CrossCursor;
+    if (document.Canvas().cursor().shape() != shape)
+        document.Canvas().setCursor(shape);
     std::vector<TPoint> path;
     if (size > 0 && event.CanvasX >= 0 && event.CanvasY >= 0)
         cursor_.Draw(event.CanvasX, event.CanvasY, event.Zoom, size, path);
