@@ -141,20 +141,4 @@ Raster FittedImagePreview(const TIconImage& image, int width, int height)
     return picture;
 }
 
-Raster ColourSwatch(TColor colour, int alpha, int width, int height)
-{
-    Raster picture(std::max(width, 0), std::max(height, 0));
-    std::uint8_t c[3];
-    StorePixel(c, colour);
-    alpha = std::clamp(alpha, 0, 255);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const int k = ((y % 8) < 4) != ((x % 8) > 3) ? 220 : 255;
-            std::uint8_t* p = picture.pixel(x, y);
-            for (int i = 0; i < 3; ++i)
-                p[i] = static_cast<std::uint8_t>((c[i] * alpha + (255 - alpha) * k) / 256);
-        }
-    return picture;
-}
-
 } // namespace ormel

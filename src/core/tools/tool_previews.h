@@ -27,7 +27,4 @@ Raster ShapeFillSwatch(const TShapePaint& paint, int width, int height);
 // fills the box, centred), pixels repeated or dropped, over the checkerboard.
 Raster FittedImagePreview(const TIconImage& image, int width, int height);
 
-// A colour at an alpha over the checkerboard, filling a width x height picture.
-Raster ColourSwatch(TColor colour, int alpha, int width, int height);
-
 } // namespace ormel

@@ -160,12 +160,17 @@ void Tfrm_childwin::RefreshCurrentImage()
     showCurrentImage();
 }
 
-void Tfrm_childwin::SelectionChanged()
+void Tfrm_childwin::ShowSelectionOutline()
 {
     QPolygon outline;
     for (const TPoint& p : selection_.Points())
         outline << QPoint(p.X, p.Y);
     canvas_->setSelection(outline);
+}
+
+void Tfrm_childwin::SelectionChanged()
+{
+    ShowSelectionOutline();
     emit services_.selectionChanged(this);
 }
 

@@ -49,6 +49,9 @@ public:
     TSelection& Selection() { return selection_; }
     // Shows the selection's outline on the canvas after a change and announces the change.
     void SelectionChanged();
+    // Only redraws the outline: for a selection still being dragged, whose read-outs and
+    // commands follow when it is done.
+    void ShowSelectionOutline();
 
     // Appends the record as a new image, records its step "New" and makes it current.
     void AddImage(TIconImage record);

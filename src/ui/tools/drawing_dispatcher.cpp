@@ -156,7 +156,7 @@ void DrawingDispatcher::drag(Tfrm_childwin& document, TIconImage& image, const T
                                  ? left && document.Selection().RectMove(image, corner.X, corner.Y, 1, outline)
                                  : left && document.Selection().LassoMove(image, corner.X, corner.Y, 1);
         if (changed)
-            document.SelectionChanged();
+            document.ShowSelectionOutline();
     } else if (FreehandOf(dragTool_)) {
         const TRect dirty = stroke_.Move(image, event.CanvasX, event.CanvasY, event.Zoom, left);
         document.Canvas().repaintCanvasRect(CanvasRect(dirty));

@@ -177,7 +177,6 @@ void ShapePage::Redraw()
     borderLabel_->setVisible(type != 2);
     drawSwatch();
     drawPreview();
-    emit settingsChanged();
 }
 
 void ShapePage::drawSwatch()

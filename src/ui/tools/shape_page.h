@@ -32,9 +32,6 @@ public:
     // Applies the colour mode's limits and redraws the swatch and the preview.
     void Redraw();
 
-signals:
-    void settingsChanged();
-
 private:
     int colourMode() const;
     bool indexedMode() const { return colourMode() <= 3; }

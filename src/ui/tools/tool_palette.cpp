@@ -1,5 +1,6 @@
 #include "tools/tool_palette.h"
 
+#include "colour/colour_pictures.h"
 #include "dialogs/raster_image.h"
 #include "document/document_window.h"
 #include "effects/track_spin_pair.h"
@@ -345,7 +346,9 @@ void Tfrm_tools_panel::ShowDropperColour(TColor colour, int alpha)
     dropperLabels_[1]->setText(QStringLiteral("G:%1").arg((colour >> 8) & 255));
     dropperLabels_[2]->setText(QStringLiteral("B:%1").arg((colour >> 16) & 255));
     dropperLabels_[3]->setText(QStringLiteral("A:%1").arg(alpha));
-    dropperSwatch_->setPixmap(PixmapOf(ColourSwatch(colour, alpha, dropperSwatch_->width(), dropperSwatch_->height())));
+    Raster swatch(dropperSwatch_->width(), dropperSwatch_->height());
+    DrawSwatch(swatch, int(colour & 255), int((colour >> 8) & 255), int((colour >> 16) & 255), alpha);
+    dropperSwatch_->setPixmap(PixmapOf(swatch));
 }
 
 void Tfrm_tools_panel::ShowBucketPreview(const TIconImage& image)

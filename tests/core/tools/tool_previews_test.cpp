@@ -40,14 +40,6 @@ TEST(ToolPreviews, FootprintIsThreeTimesItsSizeCentredOverTheBoard)
     EXPECT_EQ(At(vga, 49, 49), MakeColor(254, 0, 0));
 }
 
-TEST(ToolPreviews, ColourSwatchBlendsOverTheBoard)
-{
-    // Each channel (c x a + (255 - a) x k) div 256, k 220 at (0, 0) and 255 at (4, 0).
-    const Raster swatch = ColourSwatch(MakeColor(200, 100, 0), 128, 8, 8);
-    EXPECT_EQ(At(swatch, 0, 0), MakeColor(209, 159, 109));
-    EXPECT_EQ(At(swatch, 4, 0), MakeColor(226, 176, 126));
-}
-
 TEST(ToolPreviews, FittedImageKeepsItsAspectAndDropsPixels)
 {
     // A 4 x 2 image, left half black, right half white, fitted into 10 x 10: 10 x 5 centred.
