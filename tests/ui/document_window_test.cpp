@@ -207,28 +207,6 @@ private slots:
         QCOMPARE(fromLibrary->windowTitle(), QStringLiteral("Star in shell library *"));
     }
 
-    void toolsHearOfNewPixelsOnly()
-    {
-        RecordingDispatcher tools;
-        frame_->Services().setToolDispatcher(&tools);
-        Tfrm_childwin* window = openDocument({Pattern(16, 16, Depth32)});
-        CanvasView& canvas = window->Canvas();
-        const QPoint origin = canvas.canvasRect().topLeft();
-        const int zoom = window->Zoom();
-        QTest::mouseMove(&canvas, origin + QPoint(zoom * 3 + 1, zoom * 4 + 1));
-        QTest::mouseMove(&canvas, origin + QPoint(zoom * 3 + 2, zoom * 4 + 2)); // the same image pixel
-        QTest::mousePress(&canvas, Qt::LeftButton, {}, origin + QPoint(zoom * 5, zoom * 4));
-        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, origin + QPoint(zoom * 5, zoom * 4));
-        frame_->Services().setToolDispatcher(nullptr);
-
-        QCOMPARE(tools.events.size(), 3);
-        QCOMPARE(tools.events[0].Event, TCanvasEvent::Moved);
-        QCOMPARE(QPoint(tools.events[0].ImageX, tools.events[0].ImageY), QPoint(3, 4));
-        QCOMPARE(tools.events[0].CanvasX, zoom * 3 + 1);
-        QCOMPARE(tools.events[1].Event, TCanvasEvent::Pressed);
-        QCOMPARE(tools.events[2].Event, TCanvasEvent::Released);
-        QCOMPARE(QPoint(tools.events[2].ImageX, tools.events[2].ImageY), QPoint(5, 4));
-    }
 };
 
 ORMEL_UI_TEST_MAIN(DocumentWindowTest)

@@ -181,31 +181,6 @@ private slots:
         QVERIFY(SameImage(*document->CurrentImage(), EffectOf(original, effect(chosen))));
     }
 
-    // A click on the dial sets the angle toward the pointer and the spin box follows; the
-    // spin box turns the dial (360 shows as 0).
-    void rotationDialAndSpinBoxFollowEachOther()
-    {
-        const TIconImage original = EffectTestImage(Depth32);
-        Tfrm_childwin* document = open(original);
-        run("act_RotateArbitrary", [&](QDialog& dialog) {
-            auto* dial = dialog.findChild<TOrm_Angle*>(QStringLiteral("ang_angle"));
-            auto* spin = dialog.findChild<QSpinBox*>(QStringLiteral("spn_Angle"));
-            QTest::mouseClick(dial, Qt::LeftButton, {}, QPoint(dial->width() / 2, 2)); // straight above the centre
-            QCoreApplication::processEvents();
-            check(dial->Angle() == 90 && spin->value() == 90, "dial to 90");
-            check(showing(document, original, [](const TEffectBackup& b, TIconImage& l) { ApplyFreeRotation(b, l, 90); }),
-                  "turned by 90");
-            QTest::keyClick(dial, Qt::Key_PageUp);
-            check(dial->Angle() == 105 && spin->value() == 105, "Page Up adds 15");
-            TypeNumber(dialog, QStringLiteral("spn_Angle"), 360);
-            check(dial->Angle() == 0 && spin->value() == 360, "360 on the dial");
-            TypeNumber(dialog, QStringLiteral("spn_Angle"), 45);
-            check(dial->Angle() == 45, "dial follows");
-        });
-        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
-        QVERIFY(showing(document, original, [](const TEffectBackup& b, TIconImage& l) { ApplyFreeRotation(b, l, 45); }));
-    }
-
     // The zoom box takes whole numbers from 10 to 259, with or without "%", as they are typed;
     // anything else leaves the last percentage taken (typing "300" passes through 30).
     void zoomTakesOnlyPercentagesInRange()

@@ -54,20 +54,6 @@ private slots:
     }
     void cleanup() { frame_.reset(); }
 
-    void menusCarryTheirMnemonicsAndShortcuts()
-    {
-        QStringList titles;
-        for (QAction* menu : frame_->menuBar()->actions())
-            titles.append(menu->text());
-        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "Effe&ct", "Icon C&reators", "&Window", "&Help"}));
-        QCOMPARE(action("act_Redo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
-        QCOMPARE(action("act_Clear")->shortcut(), QKeySequence(Qt::Key_Delete));
-        QCOMPARE(action("act_RotateArbitrary")->text(), QStringLiteral("Rotate  Arbitrary "));
-        // Without a document the commands on images wait.
-        QVERIFY(!action("act_Filters")->isEnabled());
-        QVERIFY(!action("act_Save")->isEnabled());
-    }
-
     void openingTheSameFileTwiceActivatesItsWindow()
     {
         const QString path = copyOf("wine-shell32-rgba.ico", QStringLiteral("a.ico"));
@@ -213,26 +199,6 @@ private slots:
         // The commands toggle the windows.
         trigger("act_HistoryWindow");
         QVERIFY(frame_->Floating().History().isVisible());
-    }
-
-    void windowMenuArrangesAndListsTheDocuments()
-    {
-        open({copyOf("wine-shell32-rgba.ico", QStringLiteral("left.ico")), copyOf("python-idle.ico", QStringLiteral("right.ico"))});
-        frame_->resize(1300, 1200);
-        QTest::qWait(1);
-        trigger("act_TileVertical");
-        const QList<QMdiSubWindow*> subs = frame_->MdiArea().subWindowList();
-        QCOMPARE(subs[0]->geometry().top(), subs[1]->geometry().top());
-        QVERIFY(subs[0]->geometry().right() < subs[1]->geometry().left());
-        trigger("act_TileHorizontal");
-        QVERIFY(subs[0]->geometry().bottom() < subs[1]->geometry().top());
-        trigger("act_MinimizeAll");
-        QVERIFY(subs[0]->isMinimized() && subs[1]->isMinimized());
-        QMenu* windows = qobject_cast<QMenu*>(action("act_Cascade")->parent());
-        emit windows->aboutToShow();
-        action("act_Window1")->trigger();
-        QCOMPARE(frame_->ActiveDocument()->windowTitle(), QStringLiteral("left.ico"));
-        QVERIFY(!subs[0]->isMinimized());
     }
 
     void helpOpensTheShippedPages()

@@ -240,27 +240,6 @@ private slots:
             }
     }
 
-    // Selecting an item shows its own angle and opacity.
-    void selectionShowsTheItemsSettings()
-    {
-        Open({Icon("a.ico", {PatternImage(16, Depth32, 1)}), Icon("b.ico", {PatternImage(16, Depth32, 2)})});
-        dialogs_->dialogHandlers.append([](QDialog& dialog) {
-            dialog.show();
-            auto* dial = dialog.findChild<TOrm_Angle*>(QStringLiteral("ang_angle"));
-            auto* value = dialog.findChild<QLabel*>(QStringLiteral("lab_A"));
-            for (const Step& step : {Row(0), DialAt(4, 33), BarAt(135), Row(1), Press("btn_rotateRight")})
-                Perform(dialog, step);
-            Check(dial->Angle() == 270 && value->text() == QStringLiteral("255"), "second item's settings");
-            Perform(dialog, Row(0));
-            Check(dial->Angle() == 180 && value->text() == QStringLiteral("255"), "first item's settings");
-            Perform(dialog, BarAt(100));
-            Check(value->text() == QStringLiteral("189"), "opacity from the bar");
-            return int(QDialog::Rejected);
-        });
-        TriggerMixer();
-        QCOMPARE(dialogs_->dialogsRun.size(), 1);
-    }
-
     // Cancel, fewer than two icons and icons without a common size make nothing.
     void refusalsCreateNothing_data()
     {
