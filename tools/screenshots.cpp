@@ -156,10 +156,12 @@ int main(int argc, char** argv)
     ok &= Save(frame.Floating().Preview(), out);
     // The tool palette with each kind of page.
     Tfrm_tools_panel& tools = frame.Floating().Tools();
-    for (const char* button : {"btn_brush", "btn_Rect", "btn_Dropper"}) {
+    for (const char* button : {"btn_brush", "btn_Rect", "btn_Dropper", "btn_Text"}) {
         tools.findChild<QAbstractButton*>(QLatin1String(button))->click();
         ok &= Save(tools, out, tools.objectName() + QLatin1Char('-') + QLatin1String(button + 4));
     }
+    // The text tool's placement on the active icon.
+    ok &= Save(frame, out, QStringLiteral("frm_main-text"));
     ok &= Save(*tools.findChild<Tfrm_GradientColor*>(), out);
     tools.findChild<Tfrm_GradientColor*>()->hide();
     Tfrm_color_panel& colours = frame.Floating().ColourPanel();

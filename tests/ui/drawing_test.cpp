@@ -1,12 +1,12 @@
 #include "document/canvas_view.h"
 #include "document/document_window.h"
-#include "main/colour_source.h"
 #include "main/main_window.h"
 #include "raster/paint.h"
 #include "tools/bucket_tool.h"
 #include "tools/freehand_stroke.h"
 #include "tools/shape_tool.h"
 #include "tools/tool_palette.h"
+#include "tool_test_support.h"
 #include "ui_test_support.h"
 
 #include <QAbstractButton>
@@ -27,23 +27,6 @@ using namespace ormel;
 using namespace ormel::test;
 
 namespace {
-
-// The colour panel as the tools see it: a colour, an alpha, and what they report back.
-class FakeColours : public ColourSource {
-public:
-    TColor colour = MakeColor(200, 30, 60);
-    int alpha = 255;
-    int mode = Depth32;
-    QList<TColor> recent;
-
-    TColor CurrentColor() const override { return colour; }
-    int CurrentAlpha() const override { return alpha; }
-    int ColorMode() const override { return mode; }
-    const TLogPalette* CurrentPalette() const override { return nullptr; }
-    void SetColor(TColor c) override { colour = c; }
-    void SetAlpha(int a) override { alpha = a; }
-    void AddRecentColor(TColor c) override { recent << c; }
-};
 
 // A 16 x 16 image: a left half of one colour (palette index 1), a right half of another
 // (index 2), with a transparent top-left corner.
@@ -100,12 +83,7 @@ class DrawingTest : public QObject {
     std::size_t steps() { return frame_->Services().history().CurrentItem()->Steps.size(); }
     QString lastStep() { return QString::fromStdString(frame_->Services().history().CurrentItem()->Steps.back().Caption); }
 
-    // The canvas point in the middle of an image pixel, in widget coordinates.
-    static QPoint At(CanvasView& canvas, QPoint pixel)
-    {
-        const int zoom = canvas.Zoom();
-        return canvas.canvasRect().topLeft() + pixel * zoom + QPoint(zoom / 2, zoom / 2);
-    }
+    static QPoint At(CanvasView& canvas, QPoint pixel) { return CanvasPoint(canvas, pixel); }
     static void move(CanvasView& canvas, QPoint pixel, Qt::MouseButtons buttons)
     {
         QMouseEvent event(QEvent::MouseMove, At(canvas, pixel), canvas.mapToGlobal(At(canvas, pixel)), Qt::NoButton,
@@ -123,21 +101,8 @@ class DrawingTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        frame_ = MakeFrame(dialogs_);
-        colours_ = FakeColours();
-        frame_->Services().setColourSource(&colours_);
-        frame_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
-    }
-    void cleanup()
-    {
-        // Each test starts from the palette's own defaults.
-        const QString settings = QString::fromStdString(frame_->Services().configFile());
-        frame_.reset();
-        QFile::remove(settings);
-    }
+    void init() { frame_ = MakeToolFrame(dialogs_, colours_); }
+    void cleanup() { CloseToolFrame(frame_); }
 
     void freehandStrokesPaintWhatTheEngineDoes_data()
     {

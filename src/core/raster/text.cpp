@@ -84,6 +84,13 @@ void StretchKeepingDark(const Raster& source, const TRect& sourceRect, Raster& d
 
 } // namespace
 
+void TextBoxSize(const TFontSpec& font, const std::string& text, TextRasterizer& rasterizer, int& width, int& height)
+{
+    int textWidth = 0;
+    rasterizer.Measure(font, text, textWidth, height);
+    width = textWidth + (font.Italic ? font.Size : 1);
+}
+
 void RenderText(Raster& dest, const std::string& text, const TFontSpec& font, int width, int height,
                 double degrees, bool antialias, TRect& outRect, TextRasterizer& rasterizer)
 {
@@ -93,11 +100,9 @@ void RenderText(Raster& dest, const std::string& text, const TFontSpec& font, in
     if (antialias) {
         drawFont.Size = Round(font.Size / kSupersampling);
     }
-    int textWidth = 0;
-    int textHeight = 0;
-    rasterizer.Measure(drawFont, text, textWidth, textHeight);
-    const int measuredWidth = textWidth + (drawFont.Italic ? drawFont.Size : 1);
-    const int measuredHeight = textHeight;
+    int measuredWidth = 0;
+    int measuredHeight = 0;
+    TextBoxSize(drawFont, text, rasterizer, measuredWidth, measuredHeight);
 
     Raster drawn(measuredWidth, measuredHeight);
     if (!drawn.empty()) {

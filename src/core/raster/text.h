@@ -25,6 +25,10 @@ public:
     virtual void Draw(Raster& bitmap, const TFontSpec& font, const std::string& text) = 0;
 };
 
+// The box a line of text is drawn in: its measured width plus 1 (plus the font size for an
+// italic font, whose last letter leans out), and its measured height.
+void TextBoxSize(const TFontSpec& font, const std::string& text, TextRasterizer& rasterizer, int& width, int& height);
+
 // Renders one line of text as coverage into a white square of side max(width, height) + 4 at
 // the top left of dest (enlarged first when it is smaller), turned by degrees; without
 // anti-aliasing the result is two-level. outRect receives the square.

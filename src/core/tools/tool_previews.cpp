@@ -141,4 +141,16 @@ Raster FittedImagePreview(const TIconImage& image, int width, int height)
     return picture;
 }
 
+Raster TextPreview(const TTextLook& look, const TTextGeometry& geometry, int depthCode, const TLogPalette& palette,
+                   TextRasterizer& rasterizer, int boxSize)
+{
+    Raster coverage;
+    TRect square;
+    RenderText(coverage, look.Text, look.Font, std::max(geometry.Width, 1), std::max(geometry.Height, 1),
+               geometry.Angle, look.AntiAlias, square, rasterizer);
+    TIconImage image = ScratchImage(square.Width(), square.Height(), depthCode, palette);
+    PaintThroughCoverage(coverage, image.Bitmap, image.Mask, square, look.Colour, OpacityOf(look.Alpha), depthCode);
+    return FittedImagePreview(image, boxSize, boxSize);
+}
+
 } // namespace ormel

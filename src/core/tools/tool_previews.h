@@ -2,6 +2,7 @@
 
 #include "files/icon_image.h"
 #include "tools/gradient_rect.h"
+#include "tools/text_placement.h"
 
 namespace ormel {
 
@@ -26,5 +27,10 @@ Raster ShapeFillSwatch(const TShapePaint& paint, int width, int height);
 // An image fitted into a width x height picture with its aspect ratio kept (the longer side
 // fills the box, centred), pixels repeated or dropped, over the checkerboard.
 Raster FittedImagePreview(const TIconImage& image, int width, int height);
+
+// The text at the geometry's size and angle (its place ignored), painted as the text tool
+// paints it on an image of `depthCode`, fitted into a boxSize x boxSize picture.
+Raster TextPreview(const TTextLook& look, const TTextGeometry& geometry, int depthCode, const TLogPalette& palette,
+                   TextRasterizer& rasterizer, int boxSize);
 
 } // namespace ormel

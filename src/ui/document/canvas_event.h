@@ -30,6 +30,9 @@ public:
     virtual void canvasEvent(Tfrm_childwin& document, const TCanvasEvent& event) = 0;
     // The mouse grab was lost mid-drag (another window took the pointer): finish or cancel.
     virtual void canvasGrabLost(Tfrm_childwin& document) = 0;
+    // Something else is about to change an image, save or close a document: a tool with work
+    // pending on an image (a placed text) commits it first.
+    virtual void finishTool() {}
 };
 
 } // namespace ormel

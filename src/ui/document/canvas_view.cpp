@@ -1,5 +1,7 @@
 #include "document/canvas_view.h"
 
+#include "document/rotate_frame_painter.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -107,11 +109,19 @@ void CanvasView::paintEvent(QPaintEvent* event)
         painter.setPen(dashes);
         painter.drawPolyline(scaled);
     }
+    painter.translate(canvas.topLeft());
     if (!outline_.isEmpty()) {
         painter.setPen(QColor(102, 102, 102));
-        painter.translate(canvas.topLeft());
         painter.drawPolygon(outline_);
     }
+    if (frame_)
+        DrawRotateFrame(painter, *frame_);
+}
+
+void CanvasView::setFrame(const std::optional<TRotateFrame>& frame)
+{
+    frame_ = frame;
+    update();
 }
 
 void CanvasView::setSelection(const QPolygon& corners)

@@ -3,10 +3,13 @@
 #include "document/canvas_event.h"
 #include "files/icon_image.h"
 #include "raster/canvas_compose.h"
+#include "tools/rotate_frame.h"
 
 #include <QPolygon>
 #include <QTimer>
 #include <QWidget>
+
+#include <optional>
 
 namespace ormel {
 
@@ -44,6 +47,10 @@ public:
     void setSelection(const QPolygon& corners);
     const QPolygon& selection() const { return selection_; }
 
+    // A placement frame drawn over the canvas, in canvas pixels (none: no frame).
+    void setFrame(const std::optional<TRotateFrame>& frame);
+    const std::optional<TRotateFrame>& frame() const { return frame_; }
+
 signals:
     void canvasEvent(const TCanvasEvent& event);
     // The pointer moved onto another image pixel.
@@ -75,6 +82,7 @@ private:
     bool buttonDown_ = false;
     QPolygon outline_;
     QPolygon selection_;
+    std::optional<TRotateFrame> frame_;
     QTimer* march_;
     int dashOffset_ = 0;
 };

@@ -33,6 +33,7 @@ void Tfrm_childwin::DetachFromLibrary()
 
 int Tfrm_childwin::SaveDocument()
 {
+    services_.finishActiveTool();
     if (librarySave_) {
         if (librarySave_() != 0)
             return -1;
@@ -53,6 +54,7 @@ int Tfrm_childwin::SaveDocument()
 
 int Tfrm_childwin::SaveToPath(const QString& path)
 {
+    services_.finishActiveTool();
     TIconFileAccess access;
     if (access.SaveIconFile(ToNativePath(path), document_.Images) != 0) {
         services_.dialogs().showMessage(this, QStringLiteral("Save File"), QString::fromStdString(access.ErrorText));
@@ -69,6 +71,7 @@ int Tfrm_childwin::SaveToPath(const QString& path)
 
 bool Tfrm_childwin::ConfirmClose()
 {
+    services_.finishActiveTool();
     if (!document_.Modified)
         return true;
     const auto answer = services_.dialogs().ask(

@@ -137,6 +137,7 @@ int Tfrm_childwin::Zoom() const { return canvas_->Zoom(); }
 
 void Tfrm_childwin::AddImage(TIconImage record)
 {
+    services_.finishActiveTool();
     document_.AddImage(std::move(record));
     services_.addStep(*this, *document_.CurrentImage(), QStringLiteral("New"));
     RefreshCurrentImage();
@@ -147,6 +148,7 @@ void Tfrm_childwin::SelectImage(int index)
 {
     if (index < 0 || index >= int(document_.Images.size()) || index == document_.CurrentIndex)
         return;
+    services_.finishActiveTool();
     RecordPaletteEdit();
     document_.CurrentIndex = index;
     stripPanel_->scrollToCell(index, int(document_.Images.size()));
@@ -209,6 +211,7 @@ bool Tfrm_childwin::ImageChangedFromPalette()
         std::equal(palette->palPalEntry.begin(), palette->palPalEntry.begin() + palette->palNumEntries,
                    image->Palette.palPalEntry.begin()))
         return false;
+    services_.finishActiveTool();
     std::copy_n(palette->palPalEntry.begin(), palette->palNumEntries, image->Palette.palPalEntry.begin());
     paletteUnrecorded_ = true;
     strip_->refreshCell(document_.CurrentIndex);
@@ -262,6 +265,7 @@ void Tfrm_childwin::ToggleGrid()
 
 void Tfrm_childwin::AddImageCommand()
 {
+    services_.finishActiveTool();
     Tfrm_add_new_image* dialog = services_.addImageDialog();
     if (dialog == nullptr)
         return;
@@ -289,6 +293,7 @@ void Tfrm_childwin::AddImageCommand()
 
 void Tfrm_childwin::DeleteImageCommand()
 {
+    services_.finishActiveTool();
     TIconImage* image = document_.CurrentImage();
     Tfrm_DeleIconImage* dialog = services_.deleteImageDialog();
     if (image == nullptr || dialog == nullptr)

@@ -142,18 +142,21 @@ bool Tfrm_history::CanRedo() const { return services_.history().CanRedo(); }
 
 void Tfrm_history::Undo()
 {
+    services_.finishActiveTool();
     services_.history().ShowImageHistory(services_.activeImage());
     finishMove(services_.history().Undo(services_.activeImage()));
 }
 
 void Tfrm_history::Redo()
 {
+    services_.finishActiveTool();
     services_.history().ShowImageHistory(services_.activeImage());
     finishMove(services_.history().Redo(services_.activeImage()));
 }
 
 void Tfrm_history::lsv_historySelect(int row)
 {
+    services_.finishActiveTool();
     finishMove(services_.history().SelectStep(row, services_.activeImage()));
 }
 
@@ -210,6 +213,7 @@ void Tfrm_history::rebuildRecycleRows()
 
 void Tfrm_history::act_RestoreExecute()
 {
+    services_.finishActiveTool();
     Tfrm_childwin* document = services_.activeDocument();
     TRestoreResult result =
         services_.history().RestoreRecycled(SelectedRow(recycle_), document ? &document->Document().Images : nullptr);

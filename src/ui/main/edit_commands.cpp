@@ -31,6 +31,7 @@ EditCommands::EditCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), fra
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditCommands::updatePaste);
     connect(&frame_.Services(), &EditorServices::currentImageChanged, this, &EditCommands::updatePaste);
     connect(paste_, &QAction::triggered, this, [this] {
+        frame_.Services().finishActiveTool();
         Tfrm_childwin* document = frame_.ActiveDocument();
         if (document == nullptr)
             return;
@@ -44,6 +45,7 @@ EditCommands::EditCommands(Tfrm_main& frame, QMenu* menu) : QObject(&frame), fra
     selectNone_ = selectNone;
     const auto onSelection = [this](TSelectionCommand mode) {
         return [this, mode] {
+            frame_.Services().finishActiveTool();
             if (Tfrm_childwin* document = frame_.ActiveDocument())
                 EditSelection(*document, mode, clipboard_, frame_.Services().stripBackColor());
         };

@@ -1,5 +1,6 @@
 #include "main/editor_services.h"
 
+#include "document/canvas_event.h"
 #include "document/document_window.h"
 #include "document/file_path.h"
 #include "main/dialog_service.h"
@@ -64,6 +65,12 @@ void EditorServices::removeRecentFile(const QString& path)
         reopen_.Save();
         emit recentFilesChanged();
     }
+}
+
+void EditorServices::finishActiveTool()
+{
+    if (toolDispatcher_ != nullptr)
+        toolDispatcher_->finishTool();
 }
 
 } // namespace ormel

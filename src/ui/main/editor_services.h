@@ -55,6 +55,9 @@ public:
     // The tools' entry point; null until a tool palette exists.
     ToolDispatcher* toolDispatcher() const { return toolDispatcher_; }
     void setToolDispatcher(ToolDispatcher* dispatcher) { toolDispatcher_ = dispatcher; }
+    // Every command that changes an image, saves or closes a document calls this first, so
+    // that work a tool has pending on an image is committed as its own step.
+    void finishActiveTool();
 
     // The colour panel; null until one exists.
     ColourSource* colourSource() const { return colourSource_; }

@@ -72,6 +72,7 @@ void EffectCommands::addDialogEffect(QMenu* menu, const char* name, const QStrin
 
 void EffectCommands::runDialog(const DialogFactory& make)
 {
+    frame_.Services().finishActiveTool();
     Tfrm_childwin* document = frame_.ActiveDocument();
     if (document == nullptr || document->CurrentImage() == nullptr)
         return;
@@ -83,6 +84,7 @@ void EffectCommands::runDialog(const DialogFactory& make)
 
 void EffectCommands::run(TInstantCommand command, const QString& caption)
 {
+    frame_.Services().finishActiveTool();
     Tfrm_childwin* document = frame_.ActiveDocument();
     TIconImage* image = document != nullptr ? document->CurrentImage() : nullptr;
     if (image == nullptr)

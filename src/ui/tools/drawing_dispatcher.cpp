@@ -5,6 +5,7 @@
 #include "main/colour_source.h"
 #include "main/editor_services.h"
 #include "tools/dropper.h"
+#include "tools/text_tool.h"
 #include "tools/tool_palette.h"
 
 #include <QCoreApplication>
@@ -43,10 +44,18 @@ QRect CanvasRect(TRect r)
 } // namespace
 
 DrawingDispatcher::DrawingDispatcher(EditorServices& services, Tfrm_tools_panel& palette, QObject* parent)
-    : QObject(parent), services_(services), palette_(palette)
+    : QObject(parent), services_(services), palette_(palette), text_(new TextTool(services, palette.Text(), this))
 {
     // A new tool ends whatever the old one had under way.
-    connect(&palette_, &Tfrm_tools_panel::toolChanged, this, [this] { commit(); });
+    connect(&palette_, &Tfrm_tools_panel::toolChanged, this, [this](int tool) {
+        commit();
+        text_->setSelected(tool == ToolText);
+    });
+}
+
+void DrawingDispatcher::finishTool()
+{
+    text_->commit();
 }
 
 DrawingDispatcher::~DrawingDispatcher()
@@ -73,12 +82,16 @@ void DrawingDispatcher::canvasEvent(Tfrm_childwin& document, const TCanvasEvent&
         return;
     switch (event.Event) {
     case TCanvasEvent::Pressed:
-        if (!Busy())
+        if (!Busy() && palette_.CurrentTool() == ToolText)
+            text_->canvasEvent(document, event);
+        else if (!Busy())
             press(document, *image, event);
         break;
     case TCanvasEvent::Moved:
         palette_.ShowCursorPosition(event.CanvasX / event.Zoom, event.CanvasY / event.Zoom);
-        if (Busy())
+        if (!Busy() && palette_.CurrentTool() == ToolText)
+            text_->canvasEvent(document, event);
+        else if (Busy())
             drag(document, *image, event);
         else
             hover(document, *image, event);
@@ -86,6 +99,8 @@ void DrawingDispatcher::canvasEvent(Tfrm_childwin& document, const TCanvasEvent&
     case TCanvasEvent::Released:
         if (Busy() && target_.Document == &document)
             commit();
+        else if (palette_.CurrentTool() == ToolText)
+            text_->canvasEvent(document, event);
         break;
     }
 }

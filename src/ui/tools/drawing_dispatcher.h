@@ -13,10 +13,11 @@
 namespace ormel {
 
 class EditorServices;
+class TextTool;
 class Tfrm_tools_panel;
 
 // Hands canvas events to the tool the palette has selected: the pencil, brush, eraser and line
-// strokes, the bucket, the dropper and the rectangle and ellipse. A drag works on the image it
+// strokes, the bucket, the dropper, the rectangle and ellipse, the selections and the text. A drag works on the image it
 // was pressed on, known by (document, ImageId, depth); while a button is down the keyboard's
 // commands are held back, so nothing else changes images under the stroke, and a lost mouse
 // grab commits the stroke as a release would.
@@ -29,6 +30,7 @@ public:
 
     void canvasEvent(Tfrm_childwin& document, const TCanvasEvent& event) override;
     void canvasGrabLost(Tfrm_childwin& document) override;
+    void finishTool() override;
 
     // A button is down on a canvas and its drag not yet committed.
     bool Busy() const { return target_.Document != nullptr; }
@@ -61,6 +63,7 @@ private:
     TShapeTool rectangle_{ShapeKind::Rectangle};
     TShapeTool ellipse_{ShapeKind::Ellipse};
     TVectCursor cursor_;
+    TextTool* text_;
 };
 
 } // namespace ormel

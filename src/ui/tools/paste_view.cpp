@@ -1,6 +1,7 @@
 #include "tools/paste_view.h"
 
 #include "dialogs/raster_image.h"
+#include "document/rotate_frame_painter.h"
 #include "raster/composite.h"
 
 #include <QMouseEvent>
@@ -40,21 +41,7 @@ void PasteView::paintEvent(QPaintEvent*)
     painter.drawImage(imageRect, WrapRaster(shown));
     painter.setPen(Qt::red);
     painter.drawRect(imageRect.adjusted(-1, -1, 0, 0));
-    // The frame: a dotted outline and its handles.
-    QPolygonF outline;
-    for (int i = 1; i <= 4; ++i)
-        outline << QPointF(frame_.Handle(i).X, frame_.Handle(i).Y);
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolygon(outline);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::white);
-    for (int i = 1; i < TRotateFrame::HandleCount; ++i) {
-        const TFrameHandle& handle = frame_.Handle(i);
-        if (handle.Visible)
-            painter.drawRect(QRect(handle.Square.Left, handle.Square.Top, handle.Square.Width() - 1,
-                                   handle.Square.Height() - 1));
-    }
+    DrawRotateFrame(painter, frame_);
 }
 
 void PasteView::mousePressEvent(QMouseEvent* event)

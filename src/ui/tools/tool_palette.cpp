@@ -11,6 +11,7 @@
 #include "tools/gradient_dialog.h"
 #include "tools/selection_readout.h"
 #include "tools/shape_page.h"
+#include "tools/text_page.h"
 #include "tools/tool_previews.h"
 #include "tools/tool_settings_store.h"
 
@@ -41,21 +42,20 @@ struct ToolButton {
     const char* Caption; // tooltip and accessible name
     const char* Glyph;   // shown when the icon theme has no picture
     const char* ThemeIcon;
-    bool Available;      // the selection and text tools come with a later version
 };
 
 const ToolButton kButtons[] = {
-    {ToolRectSelect, "btn_RectSelect", "Rect Select", "[ ]", "edit-select", true},
-    {ToolFreeSelect, "btn_FreeSelect", "Lasso Tool", "~", "edit-select-lasso", true},
-    {ToolPencil, "btn_pencil", "Pencil", "P", "draw-freehand", true},
-    {ToolBrush, "btn_brush", "Brush", "B", "draw-brush", true},
-    {ToolText, "btn_Text", "Text", "T", "draw-text", false},
-    {ToolBucket, "btn_bucket", "Bucket", "F", "color-fill", true},
-    {ToolDropper, "btn_Dropper", "Dropper", "D", "color-picker", true},
-    {ToolEraser, "btn_eraser", "Eraser", "E", "draw-eraser", true},
-    {ToolRectangle, "btn_Rect", "Rectangle", "R", "draw-rectangle", true},
-    {ToolEllipse, "btn_Ellipse", "Ellipse", "O", "draw-ellipse", true},
-    {ToolLine, "btn_Line", "Line", "L", "draw-line", true},
+    {ToolRectSelect, "btn_RectSelect", "Rect Select", "[ ]", "edit-select"},
+    {ToolFreeSelect, "btn_FreeSelect", "Lasso Tool", "~", "edit-select-lasso"},
+    {ToolPencil, "btn_pencil", "Pencil", "P", "draw-freehand"},
+    {ToolBrush, "btn_brush", "Brush", "B", "draw-brush"},
+    {ToolText, "btn_Text", "Text", "T", "draw-text"},
+    {ToolBucket, "btn_bucket", "Bucket", "F", "color-fill"},
+    {ToolDropper, "btn_Dropper", "Dropper", "D", "color-picker"},
+    {ToolEraser, "btn_eraser", "Eraser", "E", "draw-eraser"},
+    {ToolRectangle, "btn_Rect", "Rectangle", "R", "draw-rectangle"},
+    {ToolEllipse, "btn_Ellipse", "Ellipse", "O", "draw-ellipse"},
+    {ToolLine, "btn_Line", "Line", "L", "draw-line"},
 };
 
 QPixmap PixmapOf(const Raster& raster)
@@ -104,6 +104,10 @@ Tfrm_tools_panel::Tfrm_tools_panel(EditorServices& services, QWidget* parent)
     lineAntiAlias_->setObjectName(QStringLiteral("chk_LineAntiAliase"));
     static_cast<QFormLayout*>(line->layout())->addRow(lineAntiAlias_);
     connect(lineAntiAlias_, &QCheckBox::toggled, this, &Tfrm_tools_panel::lineAntiAliasToggled);
+
+    QWidget* text = addPage(ToolText, "tab_text", tr("Text"));
+    textPage_ = new TextPage(services_, textRasterizer_);
+    static_cast<QFormLayout*>(text->layout())->addRow(textPage_);
 
     QWidget* bucket = addPage(ToolBucket, "tab_bucket", tr("Bucket"));
     auto* bucketForm = static_cast<QFormLayout*>(bucket->layout());
@@ -192,8 +196,7 @@ void Tfrm_tools_panel::buildButtons(QLayout& layout)
             button->setText(QLatin1String(spec.Glyph));
         const QString caption = tr(spec.Caption);
         button->setAccessibleName(caption);
-        button->setToolTip(spec.Available ? caption : tr("%1 (not available in this version)").arg(caption));
-        button->setEnabled(spec.Available);
+        button->setToolTip(caption);
         buttons_->addButton(button, spec.Tool);
         grid->addWidget(button, index / 6, index % 6);
         ++index;
@@ -283,6 +286,8 @@ void Tfrm_tools_panel::redrawPreview()
         rectPage_->Redraw();
     else if (tool_ == ToolEllipse)
         ellipsePage_->Redraw();
+    else if (tool_ == ToolText)
+        textPage_->Redraw();
 }
 
 void Tfrm_tools_panel::brushGradientChanged(int value)

@@ -3,6 +3,7 @@
 #include "files/icon_image.h"
 #include "tools/gradient_rect.h"
 #include "tools/shape_tool.h"
+#include "text/qt_text_rasterizer.h"
 #include "tools/tool_codes.h"
 
 #include <QPointer>
@@ -19,6 +20,7 @@ namespace ormel {
 class EditorServices;
 class SelectionReadout;
 class ShapePage;
+class TextPage;
 class Tfrm_GradientColor;
 class Tfrm_childwin;
 class TrackSpinPair;
@@ -43,6 +45,7 @@ public:
     int LineSize() const;
     bool LineAntiAlias() const;
     TShapePaint ShapePaint(ShapeKind kind, TColor colour, int alpha) const;
+    TextPage& Text() const { return *textPage_; }
 
     void ShowCursorPosition(int x, int y);
     void ShowDropperColour(TColor colour, int alpha);
@@ -88,6 +91,8 @@ private:
     SelectionReadout* lassoReadout_ = nullptr;
     ShapePage* rectPage_ = nullptr;
     ShapePage* ellipsePage_ = nullptr;
+    QtTextRasterizer textRasterizer_;
+    TextPage* textPage_ = nullptr;
     // The last image reported, as (document, ImageId, depth).
     QPointer<Tfrm_childwin> lastDocument_;
     int lastImageId_ = -1;
