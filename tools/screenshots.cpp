@@ -19,6 +19,7 @@
 #include "main/main_window.h"
 #include "pictures/picture_reader.h"
 #include "raster/resample.h"
+#include "tools/font_dialog.h"
 #include "tools/gradient_dialog.h"
 #include "tools/tool_palette.h"
 
@@ -162,6 +163,9 @@ int main(int argc, char** argv)
     }
     // The text tool's placement on the active icon.
     ok &= Save(frame, out, QStringLiteral("frm_main-text"));
+    Tfrm_font font(&frame);
+    font.Prepare(TFontSpec{QApplication::font().family().toStdString(), 14, true, false, false, false}, QStringLiteral("Hello"));
+    ok &= Save(font, out);
     ok &= Save(*tools.findChild<Tfrm_GradientColor*>(), out);
     tools.findChild<Tfrm_GradientColor*>()->hide();
     Tfrm_color_panel& colours = frame.Floating().ColourPanel();

@@ -103,12 +103,21 @@ private slots:
         QVERIFY(document->Canvas().frame().has_value());
         QCOMPARE(steps().size(), before);
 
+        const TIconImage text = *document->CurrentImage();
         click("btn_pencil");
         QCOMPARE(steps().size(), before + 1);
         QCOMPARE(lastStep(), QStringLiteral("Text"));
         QVERIFY(!document->Canvas().frame().has_value());
         trigger("act_Undo");
         QVERIFY(Same(*document->CurrentImage(), White(32, Depth32)));
+
+        // Undo with a text placed commits it first and takes the whole text away.
+        trigger("act_Redo");
+        click("btn_Text");
+        trigger("act_Undo");
+        QCOMPARE(steps().size(), before + 2);
+        QVERIFY(Same(*document->CurrentImage(), text));
+        QVERIFY(!document->Canvas().frame().has_value());
     }
 
     void angleColourAndDragRenderAfresh()
@@ -158,6 +167,8 @@ private slots:
         document->SelectImage(1);
         QVERIFY(Same(document->Document().Images[0], text));
         QVERIFY(Same(document->Document().Images[1], expected(shown())));
+        click("btn_pencil");
+        QCOMPARE(lastStep(), QStringLiteral("Text"));
     }
 
     void fontDialogSetsTheFontAndTheText()

@@ -10,6 +10,14 @@
 
 namespace ormel {
 
+namespace {
+
+// A frame dragged far out keeps the text's buffers and coordinates in a sane range.
+constexpr int kMaxSide = 1000;
+constexpr int kMaxCentre = 10000;
+
+} // namespace
+
 TFrameCorners TextFrameCorners(const TTextGeometry& geometry, int zoom)
 {
     const double theta = geometry.Angle * std::numbers::pi / 180.0;
@@ -50,8 +58,10 @@ bool TTextPlacement::Unchanged(const TIconImage& image) const
 void TTextPlacement::SetGeometry(const TTextGeometry& geometry)
 {
     geometry_ = geometry;
-    geometry_.Width = std::max(geometry.Width, 1);
-    geometry_.Height = std::max(geometry.Height, 1);
+    geometry_.CentreX = std::clamp(geometry.CentreX, -kMaxCentre, kMaxCentre);
+    geometry_.CentreY = std::clamp(geometry.CentreY, -kMaxCentre, kMaxCentre);
+    geometry_.Width = std::clamp(geometry.Width, 1, kMaxSide);
+    geometry_.Height = std::clamp(geometry.Height, 1, kMaxSide);
 }
 
 bool TTextPlacement::Render(TIconImage& image, const TTextLook& look, TextRasterizer& rasterizer)

@@ -50,7 +50,7 @@ public:
     bool Active() const { return active_; }
 
     const TTextGeometry& Geometry() const { return geometry_; }
-    // Width and height are held to at least 1.
+    // The centre is held to -10000..10000, width and height to 1..1000.
     void SetGeometry(const TTextGeometry& geometry);
 
     // Puts the backup back and paints the text over it. False, with nothing done, when the

@@ -58,6 +58,8 @@ TEST(TextPlacement, StartsCentredUnturnedAtTheMeasuredSize)
     italic.Font.Italic = true;
     placement.Start(image, italic, rasterizer);
     EXPECT_EQ(placement.Geometry().Width, 26);
+    placement.SetGeometry({-20000, 20000, 0, 5000, 45});
+    EXPECT_EQ(placement.Geometry(), (TTextGeometry{-10000, 10000, 1, 1000, 45}));
 }
 
 TEST(TextPlacement, FrameCornersTurnAboutTheCentreAndScale)
