@@ -103,13 +103,21 @@ void TextTool::canvasEvent(Tfrm_childwin& document, const TCanvasEvent& event)
             start(document);
         frame_.MouseEvent(TRotateFrame::Pressed, event.CanvasX, event.CanvasY, left);
         break;
-    case TCanvasEvent::Moved:
+    case TCanvasEvent::Moved: {
+        // The pointer shows where a press grabs the frame.
+        const Qt::CursorShape shape = &document == document_ && frame_.HitTest(event.CanvasX, event.CanvasY) >= 0
+                                          ? Qt::SizeAllCursor
+                                          : Qt::ArrowCursor;
+        if (document.Canvas().cursor().shape() != shape)
+            document.Canvas().setCursor(shape);
+        document.Canvas().setOutline({});
         if (&document == document_ && frame_.MouseEvent(TRotateFrame::Moved, event.CanvasX, event.CanvasY, left) >= 0) {
             const TFrameGeometry g = frame_.GetFrame(document.Zoom());
             placement_.SetGeometry(TTextGeometry{g.CentreX, g.CentreY, g.Width, g.Height, g.Angle});
             render();
         }
         break;
+    }
     case TCanvasEvent::Released:
         if (&document == document_ && placement_.Active()) {
             // The strip and the preview catch up once the drag is done.
