@@ -21,6 +21,12 @@ void PasteView::show(const TIconImage* composed, const TPastePicture* picture, c
     composed_ = composed;
     picture_ = picture;
     view_ = view;
+    // The result over white, composed once per change rather than at every paint.
+    if (composed_ != nullptr) {
+        shown_.resize(composed_->Width, composed_->Height);
+        CompositeOverColor(composed_->Bitmap, composed_->Mask, nullptr,
+                           TRect{0, 0, composed_->Width, composed_->Height}, MakeColor(255, 255, 255), shown_);
+    }
     update();
 }
 
@@ -33,12 +39,9 @@ void PasteView::paintEvent(QPaintEvent*)
     const TRect f = view_.Frame;
     const QRect frameRect(f.Left, f.Top, f.Width(), f.Height());
     painter.drawImage(frameRect, WrapRaster(picture_->Colour));
-    // The result over white, magnified without smoothing.
-    Raster shown(composed_->Width, composed_->Height);
-    CompositeOverColor(composed_->Bitmap, composed_->Mask, nullptr, TRect{0, 0, composed_->Width, composed_->Height},
-                       MakeColor(255, 255, 255), shown);
+    // The result, magnified without smoothing.
     const QRectF imageRect(view_.Left, view_.Top, composed_->Width * view_.Zoom, composed_->Height * view_.Zoom);
-    painter.drawImage(imageRect, WrapRaster(shown));
+    painter.drawImage(imageRect, WrapRaster(shown_));
     painter.setPen(Qt::red);
     painter.drawRect(imageRect.adjusted(-1, -1, 0, 0));
     DrawRotateFrame(painter, frame_);

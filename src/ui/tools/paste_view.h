@@ -35,6 +35,7 @@ private:
     const TIconImage* composed_ = nullptr;
     const TPastePicture* picture_ = nullptr;
     TPasteView view_;
+    Raster shown_;
     bool dragging_ = false;
 };
 
