@@ -5,7 +5,7 @@
 #include "files/bmp_file.h"
 #include "files/byte_stream.h"
 #include "raster/resample.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,13 +38,6 @@ Raster PhotoCrop()
     if (!photo.empty())
         StretchBitmapRect(photo, crop, {0, 0, photo.width(), photo.height()}, kCropRect);
     return crop;
-}
-
-TIconImage Format(int side, int depth)
-{
-    TIconImage image;
-    NewIconImage(image, side, side, -1, depth);
-    return image;
 }
 
 // Clicks the tab of the options page: 0 line drawing, 1 colouring.
@@ -127,7 +120,7 @@ private slots:
 
         dialog.Renderer();
         dialogs_->dialogHandlers << [](QDialog& d) { return d.accept(), d.result(); };
-        QVERIFY(dialog.Execute({Format(32, Depth32)}, 0, crop_, kCropRect));
+        QVERIFY(dialog.Execute({BlankImage(32, 32, Depth32)}, 0, crop_, kCropRect));
         dialog.Renderer();
         const Messages expected = refused ? Messages{{QStringLiteral("More Cartoon Options"), QLatin1String(kCannotOpen)}}
                                           : Messages{};
@@ -163,7 +156,7 @@ private slots:
         shipSettings();
         Tfrm_CartoonOption dialog(*services_);
         QSignalSpy rendered(&dialog, &Tfrm_CartoonOption::optionsChanged);
-        const TIconImageArray formats{Format(24, Depth32), Format(side, depth)};
+        const TIconImageArray formats{BlankImage(24, 24, Depth32), BlankImage(side, side, depth)};
 
         QStringList faults;
         CartoonControls moved = ControlsFromSettings(ShippedCartoonSettings());
@@ -239,7 +232,7 @@ private slots:
                 PressButton(d, "btn_OK");
                 return d.result();
             };
-            QVERIFY(first.Execute({Format(32, Depth32)}, 0, crop_, kCropRect));
+            QVERIFY(first.Execute({BlankImage(32, 32, Depth32)}, 0, crop_, kCropRect));
             kept = first.Renderer().Controls;
         }
         QCOMPARE(kept.Detail, 300);
@@ -269,7 +262,7 @@ private slots:
                     PressButton(d, ending);
                 return d.result();
             };
-            QVERIFY(!second.Execute({Format(32, Depth32)}, 0, crop_, kCropRect));
+            QVERIFY(!second.Execute({BlankImage(32, 32, Depth32)}, 0, crop_, kCropRect));
             QCOMPARE(second.Renderer().Controls.Detail, 300);
             QVERIFY(second.Renderer().Controls.RemainDark);
             QCOMPARE(SpinValue(second, "Spn_Detail"), 300);

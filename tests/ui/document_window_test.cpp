@@ -1,59 +1,22 @@
 #include "document/canvas_view.h"
-#include "document/document_window.h"
 #include "document/image_strip.h"
 #include "document/strip_panel.h"
-#include "main/editor_services.h"
-#include "main/main_window.h"
 #include "raster/canvas_compose.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 
-#include <memory>
-
 using namespace ormel;
 using namespace ormel::test;
 
-namespace {
-
-// Records what reaches the tools.
-class RecordingDispatcher : public ToolDispatcher {
-public:
-    QList<TCanvasEvent> events;
-    void canvasEvent(Tfrm_childwin&, const TCanvasEvent& event) override { events.append(event); }
-    void canvasGrabLost(Tfrm_childwin&) override {}
-};
-
-TIconImage Pattern(int width, int height, int depth)
-{
-    TIconImage image;
-    NewIconImage(image, width, height, -1, depth);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t* p = image.Bitmap.pixel(x, y);
-            p[0] = std::uint8_t(x * 9), p[1] = std::uint8_t(y * 5), p[2] = std::uint8_t(depth == Depth32 ? x ^ y : (x + y) % 16);
-            image.Mask.pixel(x, y)[0] = depth == Depth32 ? std::uint8_t((x * 31 + y * 7) & 255) : ((x + y) % 3 ? 0 : 255);
-        }
-    return image;
-}
-
-} // namespace
-
-class DocumentWindowTest : public QObject {
+class DocumentWindowTest : public QObject, FrameFixture {
     Q_OBJECT
-
-    FakeDialogs* dialogs_ = nullptr;
-    std::unique_ptr<Tfrm_main> frame_;
 
     Tfrm_childwin* openDocument(std::vector<TIconImage> images, const char* name = "Icon1")
     {
-        TIconDocument document;
-        for (TIconImage& image : images)
-            document.AddImage(std::move(image));
-        document.FileName = name;
-        Tfrm_childwin* window = frame_->AddDocumentWindow(std::move(document));
+        Tfrm_childwin* window = openImages(std::move(images), name);
         QTest::qWait(1);
         return window;
     }
@@ -66,8 +29,7 @@ class DocumentWindowTest : public QObject {
 private slots:
     void init()
     {
-        frame_ = MakeFrame(dialogs_);
-        frame_->show();
+        startFrame();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
     }
     void cleanup() { frame_.reset(); }
@@ -75,7 +37,7 @@ private slots:
     void zoomFitsTheImageWithTenPixelsToSpare()
     {
         for (const int side : {16, 256}) {
-            Tfrm_childwin* window = openDocument({Pattern(side, side, Depth32)});
+            Tfrm_childwin* window = openDocument({PatternedImage(side, side, Depth32)});
             CanvasView& canvas = window->Canvas();
             const int expected = std::min((canvas.width() - 10) / side, (canvas.height() - 10) / side);
             QCOMPARE(window->Zoom(), side == 256 ? 1 : expected);
@@ -88,7 +50,7 @@ private slots:
     void canvasShowsEveryPixelOverTheCheckerboard()
     {
         for (const int depth : {Depth4, Depth32}) {
-            Tfrm_childwin* window = openDocument({Pattern(23, 17, depth)});
+            Tfrm_childwin* window = openDocument({PatternedImage(23, 17, depth)});
             const TIconImage& image = *window->CurrentImage();
             for (const bool grid : {true, false}) {
                 if (window->ShowGrid() != grid)
@@ -114,10 +76,10 @@ private slots:
 
     void gridIsRefusedBelowThreePixelsPerImagePixel()
     {
-        Tfrm_childwin* probe = openDocument({Pattern(16, 16, Depth32)});
+        Tfrm_childwin* probe = openDocument({PatternedImage(16, 16, Depth32)});
         const QSize area = probe->Canvas().size();
         const int side = std::min(area.width() - 10, area.height() - 10) / 2; // zoom 2
-        Tfrm_childwin* window = openDocument({Pattern(side, side, Depth32)});
+        Tfrm_childwin* window = openDocument({PatternedImage(side, side, Depth32)});
         QCOMPARE(window->Zoom(), 2);
         QTest::mouseClick(child<QPushButton>(window, "btn_Grid"), Qt::LeftButton);
         QCOMPARE(dialogs_->messages, (Messages{{"Show Grid", "Grid size less than 3 pixels, can not show grid."}}));
@@ -128,7 +90,7 @@ private slots:
     {
         std::vector<TIconImage> images;
         for (int i = 0; i < 60; ++i)
-            images.push_back(Pattern(16 + i % 3, 16, i % 2 ? Depth8 : Depth32));
+            images.push_back(PatternedImage(16 + i % 3, 16, i % 2 ? Depth8 : Depth32));
         Tfrm_childwin* window = openDocument(std::move(images));
         auto* strip = child<ImageStrip>(window, "img_strip");
         auto* panel = window->findChild<StripPanel*>();
@@ -163,7 +125,7 @@ private slots:
 
     void tooSmallIsSaidOnceUntilTheImageFitsAgain()
     {
-        Tfrm_childwin* window = openDocument({Pattern(256, 256, Depth32)});
+        Tfrm_childwin* window = openDocument({PatternedImage(256, 256, Depth32)});
         QMdiSubWindow* sub = frame_->MdiArea().currentSubWindow();
         sub->setMinimumSize(100, 100);
         // A 256 x 256 image needs a canvas area of 266 pixels.
@@ -183,7 +145,7 @@ private slots:
 
     void theLastImageCannotBeDeleted()
     {
-        Tfrm_childwin* window = openDocument({Pattern(16, 16, Depth32)});
+        Tfrm_childwin* window = openDocument({PatternedImage(16, 16, Depth32)});
         QTest::mouseClick(child<QPushButton>(window, "btn_DeleteImage"), Qt::LeftButton);
         QCOMPARE(dialogs_->messages, (Messages{{"Error", "At least one icon image should be reserved."}}));
         QCOMPARE(window->Document().Images.size(), std::size_t(1));
@@ -192,13 +154,13 @@ private slots:
 
     void captionNamesTheFileOrTheLibraryEntry()
     {
-        Tfrm_childwin* window = openDocument({Pattern(16, 16, Depth32)}, "Icon7");
+        Tfrm_childwin* window = openDocument({PatternedImage(16, 16, Depth32)}, "Icon7");
         QCOMPARE(window->windowTitle(), QStringLiteral("Icon7"));
         window->SetModified(true);
         QCOMPARE(window->windowTitle(), QStringLiteral("Icon7 *"));
 
         TIconDocument entry;
-        entry.AddImage(Pattern(16, 16, Depth32));
+        entry.AddImage(BlankImage(16, 16, Depth32));
         entry.LibEntryName = "Star";
         entry.LibName = "shell";
         Tfrm_childwin* fromLibrary = frame_->AddDocumentWindow(std::move(entry));
@@ -206,7 +168,6 @@ private slots:
         fromLibrary->SetModified(true);
         QCOMPARE(fromLibrary->windowTitle(), QStringLiteral("Star in shell library *"));
     }
-
 };
 
 ORMEL_UI_TEST_MAIN(DocumentWindowTest)

@@ -1,47 +1,27 @@
-#include "document/document_window.h"
-#include "effects/angle_control.h"
 #include "effects/filter_table.h"
-#include "effects/free_rotation.h"
 #include "effects/image_effects.h"
 #include "effects/shadow.h"
 #include "effects/stroke.h"
 #include "effects/zoom.h"
 #include "effect_test_support.h"
-#include "main/main_window.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 
 #include <functional>
-#include <memory>
 
 using namespace ormel;
 using namespace ormel::test;
 
 // The controls of the effect dialogs that are more than a number: the filter list, the
-// colour choices of stroke and shadow, the angle dial and the zoom box.
-class EffectDialogControlsTest : public QObject {
+// colour choices of stroke and shadow and the zoom box.
+class EffectDialogControlsTest : public QObject, FrameFixture {
     Q_OBJECT
 
-    FakeDialogs* dialogs_ = nullptr;
-    std::unique_ptr<Tfrm_main> frame_;
-    QStringList problems_;
-
-    void check(bool ok, const QString& what)
-    {
-        if (!ok)
-            problems_ << what;
-    }
-    Tfrm_childwin* open(const TIconImage& image)
-    {
-        TIconDocument document;
-        document.AddImage(image);
-        document.CurrentIndex = 0;
-        return frame_->AddDocumentWindow(std::move(document));
-    }
     // Runs the command's dialog through `drive`, then OK; returns the step it recorded.
     QString run(const char* action, const std::function<void(QDialog&)>& drive)
     {
@@ -52,7 +32,7 @@ class EffectDialogControlsTest : public QObject {
             PressButton(dialog, "btn_OK");
             return dialog.result();
         };
-        frame_->findChild<QAction*>(QLatin1String(action))->trigger();
+        trigger(action);
         const auto& steps = frame_->Services().history().CurrentItem()->Steps;
         return steps.empty() ? QString() : QString::fromStdString(steps.back().Caption);
     }
@@ -63,12 +43,7 @@ class EffectDialogControlsTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        frame_ = MakeFrame(dialogs_);
-        frame_->show();
-        problems_.clear();
-    }
+    void init() { startFrame(); }
     void cleanup() { frame_.reset(); }
 
     // The list names every filter in order; images down to one pixel go through each of them,
@@ -86,7 +61,7 @@ private slots:
         QFETCH(int, side);
         QFETCH(int, depth);
         const TIconImage original = EffectTestImage(depth, side);
-        Tfrm_childwin* document = open(original);
+        Tfrm_childwin* document = openImages({original});
         const auto filters = BuiltInFilters();
         const QString step = run("act_Filters", [&](QDialog& dialog) {
             auto* list = dialog.findChild<QComboBox*>(QStringLiteral("cbb_filters"));
@@ -106,7 +81,7 @@ private slots:
                       QStringLiteral("image after ") + list->itemText(i));
             }
         });
-        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
+        VERIFY_NO_PROBLEMS();
         QCOMPARE(step, QStringLiteral("Filter: Sharpen Directional"));
         QCOMPARE(document->CurrentImage()->Palette.palNumEntries, original.Palette.palNumEntries);
     }
@@ -128,7 +103,7 @@ private slots:
         const bool stroke = action == QLatin1String("act_Stroke");
         const bool indexed = IsIndexedDepth(depth);
         const TIconImage original = EffectTestImage(depth);
-        Tfrm_childwin* document = open(original);
+        Tfrm_childwin* document = openImages({original});
         TColor chosen = MakeColor(200, 30, 90);
         const auto effect = [&](TColor colour) {
             return [&, colour](const TEffectBackup& b, TIconImage& l) {
@@ -177,7 +152,7 @@ private slots:
             QCoreApplication::processEvents();
             check(showing(document, original, effect(chosen)), "the chosen colour");
         });
-        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
+        VERIFY_NO_PROBLEMS();
         QVERIFY(SameImage(*document->CurrentImage(), EffectOf(original, effect(chosen))));
     }
 
@@ -186,7 +161,7 @@ private slots:
     void zoomTakesOnlyPercentagesInRange()
     {
         const TIconImage original = EffectTestImage(Depth32, 20);
-        Tfrm_childwin* document = open(original);
+        Tfrm_childwin* document = openImages({original});
         const auto zoomed = [](int percent) {
             return [percent](const TEffectBackup& b, TIconImage& l) { ApplyZoom(b, l, percent); };
         };
@@ -204,7 +179,7 @@ private slots:
             QCoreApplication::processEvents();
             check(showing(document, original, zoomed(120)), "the item above 100%");
         });
-        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
+        VERIFY_NO_PROBLEMS();
         QVERIFY(showing(document, original, zoomed(120)));
     }
 };

@@ -1,4 +1,3 @@
-#include "document/document_window.h"
 #include "effects/filter_table.h"
 #include "effects/free_rotation.h"
 #include "effects/image_effects.h"
@@ -6,8 +5,7 @@
 #include "effects/stroke.h"
 #include "effects/zoom.h"
 #include "effect_test_support.h"
-#include "main/main_window.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +13,6 @@
 #include <QMdiArea>
 #include <QSlider>
 
-#include <memory>
 #include <vector>
 
 using namespace ormel;
@@ -169,36 +166,13 @@ enum Ending { Cancel, Escape, CloseBox, Ok, OkPreviewOff, OkUntouched };
 
 } // namespace
 
-class EffectDialogsTest : public QObject {
+class EffectDialogsTest : public QObject, FrameFixture {
     Q_OBJECT
 
-    FakeDialogs* dialogs_ = nullptr;
-    std::unique_ptr<Tfrm_main> frame_;
-    QStringList problems_; // what a dialog handler found wrong
-
-    void check(bool ok, const QString& what)
-    {
-        if (!ok)
-            problems_ << what;
-    }
-    Tfrm_childwin* openImages(const QList<TIconImage>& images)
-    {
-        TIconDocument document;
-        for (const TIconImage& image : images)
-            document.AddImage(image);
-        document.CurrentIndex = 0;
-        return frame_->AddDocumentWindow(std::move(document));
-    }
     const THistoryImageItem& history() { return *frame_->Services().history().CurrentItem(); }
-    QAction* action(const char* name) { return frame_->findChild<QAction*>(QLatin1String(name)); }
 
 private slots:
-    void init()
-    {
-        frame_ = MakeFrame(dialogs_);
-        frame_->show();
-        problems_.clear();
-    }
+    void init() { startFrame(); }
     void cleanup() { frame_.reset(); }
 
     // Every dialog on every depth: 16 x 16 images with every way of ending the dialog on the
@@ -289,7 +263,7 @@ private slots:
         };
         action(dialogKind.action)->trigger();
         QVERIFY(dialogs_->dialogHandlers.isEmpty());
-        QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral(", "))));
+        VERIFY_NO_PROBLEMS();
         const TIconImage& result = *document->CurrentImage();
         if (ending < Ok) {
             QVERIFY(SameImage(result, original));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "effects/effect_backup.h"
+#include "frame_fixture.h"
 
 #include <QDialog>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -52,11 +52,6 @@ inline void TypeNumber(QDialog& dialog, const QString& spin, int value)
     auto* box = dialog.findChild<QSpinBox*>(spin);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, QString::number(value));
-}
-
-inline void PressButton(QDialog& dialog, const char* button)
-{
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
 }
 
 } // namespace ormel::test

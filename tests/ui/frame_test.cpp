@@ -1,34 +1,22 @@
-#include "document/document_window.h"
-#include "document/image_strip.h"
-#include "files/file_access.h"
-#include "main/editor_services.h"
 #include "dialogs/preview_window.h"
+#include "files/file_access.h"
 #include "history/history_window.h"
 #include "main/file_commands.h"
 #include "main/floating_windows.h"
-#include "main/main_window.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
-
-#include <memory>
 
 using namespace ormel;
 using namespace ormel::test;
 
-class FrameTest : public QObject {
+class FrameTest : public QObject, FrameFixture {
     Q_OBJECT
 
-    FakeDialogs* dialogs_ = nullptr;
-    std::unique_ptr<Tfrm_main> frame_;
     QTemporaryDir dir_;
 
-    QAction* action(const char* name) const { return frame_->findChild<QAction*>(QLatin1String(name)); }
-    void trigger(const char* name) { action(name)->trigger(); }
     void open(const QStringList& paths) { dialogs_->openAnswer = paths, trigger("act_Open"); }
     // A copy of a test icon under another name in the test's directory.
     QString copyOf(const char* fixture, const QString& name)
@@ -37,19 +25,13 @@ class FrameTest : public QObject {
         QFile::remove(path);
         return QFile::copy(DataFile(fixture), path) ? path : QString();
     }
-    void restart()
-    {
-        frame_.reset();
-        frame_ = MakeFrame(dialogs_);
-        frame_->show();
-    }
 
 private slots:
     void init()
     {
         REQUIRE_DATA(DataFile("wine-shell32-rgba.ico"));
         QFile::remove(qEnvironmentVariable("ORMEL_HOME") + QStringLiteral("/ormel.cfg"));
-        restart();
+        startFrame();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
     }
     void cleanup() { frame_.reset(); }
@@ -117,7 +99,7 @@ private slots:
             expected.append(paths[i]);
         QCOMPARE(listed(), expected);
 
-        restart();
+        startFrame();
         QCOMPARE(listed(), expected);
         trigger("act_Reopen9"); // the oldest entry
         QCOMPARE(frame_->ActiveDocument()->FilePath(), paths[1]);
@@ -188,7 +170,7 @@ private slots:
         frame_->Floating().Preview().move(300, 200);
         const QRect preview = frame_->Floating().Preview().frameGeometry();
         QVERIFY(frame_->close());
-        restart();
+        startFrame();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
         QCOMPARE(frame_->geometry(), QRect(60, 50, 700, 500));
         QVERIFY(!frame_->Floating().History().isVisible());

@@ -1,7 +1,5 @@
 #include "document/canvas_view.h"
-#include "document/document_window.h"
-#include "main/main_window.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <memory>
 
@@ -21,15 +19,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
         QCOMPARE(frame->devicePixelRatio(), 2.0);
         TIconDocument data;
-        TIconImage image;
-        NewIconImage(image, 16, 16, -1, Depth32);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) {
-                std::uint8_t* p = image.Bitmap.pixel(x, y);
-                p[0] = std::uint8_t(x * 16), p[1] = std::uint8_t(y * 16), p[2] = std::uint8_t((x ^ y) * 16);
-                image.Mask.pixel(x, y)[0] = std::uint8_t((x + y) * 8);
-            }
-        data.AddImage(std::move(image));
+        data.AddImage(PatternedImage(16, 16, Depth32));
         data.FileName = "dense";
         Tfrm_childwin* document = frame->AddDocumentWindow(std::move(data));
         CanvasView& canvas = document->Canvas();

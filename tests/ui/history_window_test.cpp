@@ -1,10 +1,8 @@
-#include "document/document_window.h"
 #include "history/history_window.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QHeaderView>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -15,13 +13,6 @@ using namespace ormel;
 using namespace ormel::test;
 
 namespace {
-
-TIconImage Image(int width, int height, int depth)
-{
-    TIconImage image;
-    NewIconImage(image, width, height, -1, depth);
-    return image;
-}
 
 const QColor kDone(0, 0, 0);
 const QColor kUndone(192, 192, 192);
@@ -108,20 +99,12 @@ private slots:
 
     void newImageListsOneStepNew()
     {
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Undo History"));
         QCOMPARE(window_->size(), QSize(219, 225));
-        QVERIFY(window_->windowFlags().testFlag(Qt::Tool));
-        auto* pages = window_->findChild<QTabWidget*>(QStringLiteral("pgc_history"));
-        QCOMPARE(pages->tabText(0), QStringLiteral("Undo History"));
-        QCOMPARE(pages->tabText(1), QStringLiteral("Recycle Bin"));
         QTableWidget* history = list("lsv_history");
-        QCOMPARE(history->horizontalHeaderItem(0)->text(), QStringLiteral("Action"));
-        QCOMPARE(history->horizontalHeaderItem(1)->text(), QStringLiteral("Time"));
         QCOMPARE(history->columnWidth(0), 120);
         QVERIFY(history->columnWidth(1) >= 60); // wider only when a whole time needs it
-        QCOMPARE(list("lsv_recycle")->horizontalHeaderItem(0)->text(), QStringLiteral("Icons"));
 
-        openDocument({Image(16, 16, Depth32)});
+        openDocument({BlankImage(16, 16, Depth32)});
         QCOMPARE(rows(), (QList<Row>{{"New", kDone}}));
         QCOMPARE(selectedRow("lsv_history"), 0);
         QCOMPARE(history->item(0, 0)->icon().availableSizes().value(0), QSize(32, 32));
@@ -130,7 +113,7 @@ private slots:
 
     void clickingARowUndoesOrRedoesEveryStepUpToIt()
     {
-        Tfrm_childwin* document = openDocument({Image(16, 16, Depth24)});
+        Tfrm_childwin* document = openDocument({BlankImage(16, 16, Depth24)});
         for (std::uint8_t value : {10, 20, 30})
             paint(document, value);
         document->SetModified(false);
@@ -165,7 +148,7 @@ private slots:
 
     void aStepThatCannotBeReadKeepsTheShownRow()
     {
-        Tfrm_childwin* document = openDocument({Image(16, 16, Depth24)});
+        Tfrm_childwin* document = openDocument({BlankImage(16, 16, Depth24)});
         paint(document, 10);
         paint(document, 20);
         const TIconImage before = *document->CurrentImage();
@@ -189,7 +172,7 @@ private slots:
 
     void eachImageKeepsItsOwnList()
     {
-        Tfrm_childwin* first = openDocument({Image(16, 16, Depth24), Image(32, 32, Depth8)});
+        Tfrm_childwin* first = openDocument({BlankImage(16, 16, Depth24), BlankImage(32, 32, Depth8)});
         const int fresh = painted(first);
         paint(first, 10); // the current image is the last one added
         first->SelectImage(0);
@@ -198,7 +181,7 @@ private slots:
         first->SelectImage(1);
         QCOMPARE(rows(), (QList<Row>{{"New", kDone}, {"Pencil", kDone}}));
 
-        openDocument({Image(48, 48, Depth32)});
+        openDocument({BlankImage(48, 48, Depth32)});
         QCOMPARE(rows(), (QList<Row>{{"New", kDone}}));
         activate(first);
         clickRow("lsv_history", 0);
@@ -212,10 +195,10 @@ private slots:
 
     void recycledImagesComeBackIntoIconsWithoutTheirFormat()
     {
-        Tfrm_childwin* holder = openDocument({Image(32, 32, Depth32)});
-        TIconImage deleted = Image(32, 32, Depth32);
+        Tfrm_childwin* holder = openDocument({BlankImage(32, 32, Depth32)});
+        TIconImage deleted = BlankImage(32, 32, Depth32);
         deleted.Bitmap.pixel(0, 0)[0] = 77;
-        TIconImage damaged = Image(16, 16, Depth4);
+        TIconImage damaged = BlankImage(16, 16, Depth4);
         for (TIconImage* image : {&deleted, &damaged}) {
             QCOMPARE(services_->history().RecycleImage(*image), 0);
             emit services_->recycleBinChanged();
@@ -225,7 +208,6 @@ private slots:
         QCOMPARE(bin->item(0, 0)->text(), QStringLiteral("32x32:32"));
         QCOMPARE(bin->item(1, 0)->text(), QStringLiteral("16x16:4 "));
         auto* restore = window_->findChild<QAction*>(QStringLiteral("act_Restore"));
-        QCOMPARE(restore->statusTip(), QStringLiteral("Restore into current icon"));
         window_->findChild<QTabWidget*>(QStringLiteral("pgc_history"))->setCurrentIndex(1);
 
         clickRow("lsv_recycle", 0);
@@ -237,7 +219,7 @@ private slots:
         // An unreadable snapshot stays in the bin.
         dialogs_->messages.clear();
         std::ofstream(services_->history().RecycleBin().Items()[1].FileName) << "damaged";
-        Tfrm_childwin* target = openDocument({Image(16, 16, Depth24)});
+        Tfrm_childwin* target = openDocument({BlankImage(16, 16, Depth24)});
         clickRow("lsv_recycle", 1);
         restore->trigger();
         QCOMPARE(dialogs_->messages, (Messages{{"Restore image", "The file format is not available."}}));

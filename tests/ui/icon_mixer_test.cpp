@@ -1,40 +1,14 @@
 #include "creators/icon_mixer.h"
-#include "document/document_window.h"
 #include "effects/angle_control.h"
-#include "main/main_window.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-
-#include <memory>
-#include <vector>
 
 using namespace ormel;
 using namespace ormel::test;
 
 namespace {
-
-// A picture that every flip, turn, zoom and shift changes, with three levels of transparency
-// on 32 bits and a two-level mask on 24.
-TIconImage PatternImage(int size, int depth, int seed)
-{
-    TIconImage image;
-    NewIconImage(image, size, size, -1, depth);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
-            std::uint8_t* colour = image.Bitmap.pixel(x, y);
-            colour[0] = std::uint8_t(x * 7 + seed);
-            colour[1] = std::uint8_t(y * 5 + seed);
-            colour[2] = std::uint8_t(x * y + seed);
-            const int level = (x / 4 + y / 3 + seed) % 3;
-            const std::uint8_t m = depth == Depth32 ? std::uint8_t(level * 100) : (level == 0 ? 255 : 0);
-            std::uint8_t* mask = image.Mask.pixel(x, y);
-            mask[0] = mask[1] = mask[2] = m;
-        }
-    return image;
-}
 
 TIconDocument Icon(const char* name, TIconImageArray images)
 {
@@ -76,7 +50,7 @@ void Perform(QDialog& dialog, const Step& step)
     }
     case Step::Click:
         for (int i = 0; i < step.count; ++i)
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(step.button)), Qt::LeftButton);
+            PressButton(dialog, step.button);
         break;
     case Step::Bar:
         QTest::mouseClick(dialog.findChild<QLabel*>(QStringLiteral("img_transparent")), Qt::LeftButton, {},
@@ -87,14 +61,6 @@ void Perform(QDialog& dialog, const Step& step)
                           QPoint(step.x, step.y));
         break;
     }
-}
-
-// Faults seen inside a dialog handler, where Qt Test's macros cannot end the test.
-QStringList problems;
-void Check(bool ok, const char* what)
-{
-    if (!ok)
-        problems.append(QLatin1String(what));
 }
 
 // The preview once the pending redraw has run.
@@ -109,31 +75,21 @@ QImage Preview(QDialog& dialog)
 Q_DECLARE_METATYPE(std::vector<Step>)
 Q_DECLARE_METATYPE(std::vector<Expected>)
 
-class IconMixerTest : public QObject {
+class IconMixerTest : public QObject, FrameFixture {
     Q_OBJECT
-
-    FakeDialogs* dialogs_ = nullptr;
-    std::unique_ptr<Tfrm_main> frame_;
 
     // A frame with the icons open, in this order.
     void Open(std::vector<TIconDocument> icons)
     {
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs_ = owned.get();
-        frame_ = std::make_unique<Tfrm_main>(std::move(owned));
-        frame_->show();
+        startFrame();
         for (TIconDocument& icon : icons)
             frame_->AddDocumentWindow(std::move(icon));
     }
 
-    void TriggerMixer() { frame_->findChild<QAction*>(QStringLiteral("act_IconsMixer"))->trigger(); }
-
 private slots:
-    void init() { problems.clear(); }
-
     void cleanup()
     {
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral(", "))));
+        VERIFY_NO_PROBLEMS();
         for (Tfrm_childwin* document : frame_->Documents())
             document->SetModified(false);
         frame_.reset();
@@ -186,8 +142,8 @@ private slots:
         QFETCH(std::vector<Expected>, expected);
         QFETCH(bool, previewChanges);
         std::vector<TIconDocument> icons{
-            Icon("a.ico", {PatternImage(16, Depth32, 1), PatternImage(32, Depth32, 2), PatternImage(48, Depth32, 3)}),
-            Icon("b.ico", {PatternImage(32, Depth24, 4), PatternImage(32, Depth32, 5), PatternImage(48, Depth24, 6)})};
+            Icon("a.ico", {PatternedImage(16, 16, Depth32, 1), PatternedImage(32, 32, Depth32, 2), PatternedImage(48, 48, Depth32, 3)}),
+            Icon("b.ico", {PatternedImage(32, 32, Depth24, 4), PatternedImage(32, 32, Depth32, 5), PatternedImage(48, 48, Depth24, 6)})};
         const std::vector<TIconDocument> sources = icons;
         Open(std::move(icons));
         dialogs_->dialogHandlers.append([&](QDialog& dialog) {
@@ -197,12 +153,12 @@ private slots:
                 Perform(dialog, step);
             const QImage after = Preview(dialog);
             // The preview shows both sizes with their labels: (32 + 22) + (48 + 22) rows.
-            Check(after.height() == 4 + 54 + 70, "preview height");
-            Check((before != after) == previewChanges, "preview redrawn after a change only");
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btn_OK")), Qt::LeftButton);
+            check(after.height() == 4 + 54 + 70, "preview height");
+            check((before != after) == previewChanges, "preview redrawn after a change only");
+            PressButton(dialog, "btn_OK");
             return dialog.result();
         });
-        TriggerMixer();
+        trigger("act_IconsMixer");
         QCOMPARE(dialogs_->dialogsRun, QStringList{QStringLiteral("frm_icon_mixer")});
         QVERIFY(dialogs_->messages.isEmpty());
 
@@ -262,20 +218,20 @@ private slots:
         QFETCH(int, dialogsRun);
         std::vector<TIconDocument> documents;
         for (int i = 0; i < icons; ++i)
-            documents.push_back(Icon("x.ico", {PatternImage(commonSize || i == 0 ? 32 : 16, Depth32, i)}));
+            documents.push_back(Icon("x.ico", {PatternedImage(commonSize || i == 0 ? 32 : 16, commonSize || i == 0 ? 32 : 16, Depth32, i)}));
         const std::vector<TIconDocument> sources = documents;
         Open(std::move(documents));
         // Cancel after changing things; OK where there is nothing to mix.
-        dialogs_->dialogHandlers.append([commonSize](QDialog& dialog) {
+        dialogs_->dialogHandlers.append([this, commonSize](QDialog& dialog) {
             dialog.show();
             for (const Step& step : {Row(0), Press("btn_right", 5), Press("btn_flipH"), BarAt(40)})
                 Perform(dialog, step);
             const char* button = commonSize ? "btn_Cancel" : "btn_OK";
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-            Check(Preview(dialog).isNull() != commonSize, "preview empty only without a common size");
+            PressButton(dialog, button);
+            check(Preview(dialog).isNull() != commonSize, "preview empty only without a common size");
             return dialog.result();
         });
-        TriggerMixer();
+        trigger("act_IconsMixer");
         QCOMPARE(dialogs_->dialogsRun.size(), dialogsRun);
         const Messages expected = message.isEmpty() ? Messages{} : Messages{{QStringLiteral("Icons Mixer"), message}};
         QCOMPARE(dialogs_->messages, expected);

@@ -3,7 +3,6 @@
 #include "document/document_window.h"
 #include "ui_test_support.h"
 
-
 #include <memory>
 
 using namespace ormel;
@@ -42,7 +41,6 @@ private slots:
     {
         Tfrm_preview preview(*services_);
         preview.show();
-        QCOMPARE(preview.windowTitle(), QStringLiteral("Preview"));
 
         TIconDocument document;
         document.AddImage(RedWithHole());

@@ -1,16 +1,11 @@
-#include "document/document_window.h"
 #include "history/history_window.h"
-#include "main/editor_services.h"
 #include "main/floating_windows.h"
-#include "main/main_window.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QAbstractButton>
 #include <QMdiArea>
 #include <QMenu>
 #include <QTableWidget>
-
-#include <memory>
 
 using namespace ormel;
 using namespace ormel::test;
@@ -24,7 +19,7 @@ std::function<int(QDialog&)> Choose(QStringList radios)
         for (const QString& name : radios)
             if (auto* radio = dialog.findChild<QAbstractButton*>(name))
                 radio->click();
-        QTest::mouseClick(dialog.findChild<QAbstractButton*>(QStringLiteral("btn_OK")), Qt::LeftButton);
+        PressButton(dialog, "btn_OK");
         return dialog.result();
     };
 }
@@ -34,42 +29,35 @@ std::function<int(QDialog&)> Choose(QStringList radios)
 // What a person does in a first session, through the menus, buttons and lists: a new icon,
 // images added and deleted, flips and turns undone and redone from the menu and the history
 // list, a deleted image restored, saved, reopened from the Reopen menu, and quit.
-class UserFlowTest : public QObject {
+class UserFlowTest : public QObject, FrameFixture {
     Q_OBJECT
 
 private slots:
     void createEditSaveReopenQuit()
     {
         QTemporaryDir dir;
-        auto owned = std::make_unique<FakeDialogs>();
-        FakeDialogs& dialogs = *owned;
-        auto frame = std::make_unique<Tfrm_main>(std::move(owned));
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        const auto trigger = [&frame](const char* name) { frame->findChild<QAction*>(QLatin1String(name))->trigger(); };
-        const auto click = [](QWidget* window, const char* button) {
-            QTest::mouseClick(window->findChild<QAbstractButton*>(QLatin1String(button)), Qt::LeftButton);
-        };
+        startFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
 
         // File, New: the add-image dialog proposes 48 x 48 at 32 bits.
-        dialogs.dialogHandlers = {Choose({})};
+        dialogs_->dialogHandlers = {Choose({})};
         trigger("act_New");
-        Tfrm_childwin* document = frame->ActiveDocument();
+        Tfrm_childwin* document = frame_->ActiveDocument();
         QVERIFY(document != nullptr);
         QCOMPARE(document->windowTitle(), QStringLiteral("Icon1"));
         QCOMPARE(document->CurrentImage()->Width, 48);
         QCOMPARE(document->CurrentImage()->ColorDepth, int(Depth32));
 
         // Two more formats; adding 16 x 16 again only offers to switch to it.
-        dialogs.dialogHandlers = {Choose({"rdb_16x16", "rdb_32bits"}), Choose({"rdb_256x256", "rdb_32bits"}),
+        dialogs_->dialogHandlers = {Choose({"rdb_16x16", "rdb_32bits"}), Choose({"rdb_256x256", "rdb_32bits"}),
                                   Choose({"rdb_16x16", "rdb_32bits"})};
-        click(document, "btn_AddImage");
-        click(document, "btn_AddImage");
+        PressButton(*document, "btn_AddImage");
+        PressButton(*document, "btn_AddImage");
         QCOMPARE(document->Document().Images.size(), std::size_t(3));
         QCOMPARE(document->windowTitle(), QStringLiteral("Icon1 *"));
-        dialogs.answers = {QMessageBox::Ok};
-        click(document, "btn_AddImage");
-        QCOMPARE(dialogs.questions.last().second,
+        dialogs_->answers = {QMessageBox::Ok};
+        PressButton(*document, "btn_AddImage");
+        QCOMPARE(dialogs_->questions.last().second,
                  QStringLiteral("The image format \"16x16 : 32bits\" is alreay exists in this icon. Switch to this format?"));
         QCOMPARE(document->Document().Images.size(), std::size_t(3));
         QCOMPARE(document->CurrentImage()->Width, 16);
@@ -84,7 +72,7 @@ private slots:
         trigger("act_Undo");
         trigger("act_Redo");
         QVERIFY(document->CurrentImage()->Bitmap == turned);
-        auto* steps = frame->Floating().History().findChild<QTableWidget*>(QStringLiteral("lsv_history"));
+        auto* steps = frame_->Floating().History().findChild<QTableWidget*>(QStringLiteral("lsv_history"));
         QCOMPARE(steps->rowCount(), 3); // New, Flip Horizontal, Rotate 90 CW
         QCOMPARE(steps->item(2, 0)->text(), QStringLiteral("Rotate 90 CW"));
         QTest::mouseClick(steps->viewport(), Qt::LeftButton, {}, steps->visualRect(steps->model()->index(0, 0)).center());
@@ -96,34 +84,34 @@ private slots:
         // Delete the 256 x 256 image, then restore it from the recycle bin.
         document->SelectImage(2);
         QCOMPARE(document->CurrentImage()->Width, 256);
-        dialogs.dialogHandlers = {Choose({})};
-        click(document, "btn_DeleteImage");
+        dialogs_->dialogHandlers = {Choose({})};
+        PressButton(*document, "btn_DeleteImage");
         QCOMPARE(document->Document().Images.size(), std::size_t(2));
-        auto* bin = frame->Floating().History().findChild<QTableWidget*>(QStringLiteral("lsv_recycle"));
+        auto* bin = frame_->Floating().History().findChild<QTableWidget*>(QStringLiteral("lsv_recycle"));
         QCOMPARE(bin->rowCount(), 1);
         bin->selectRow(0);
-        frame->Floating().History().findChild<QAction*>(QStringLiteral("act_Restore"))->trigger();
+        frame_->Floating().History().findChild<QAction*>(QStringLiteral("act_Restore"))->trigger();
         QCOMPARE(bin->rowCount(), 0);
         QCOMPARE(document->Document().Images.size(), std::size_t(3));
         QCOMPARE(document->Document().Images.back().Width, 256);
 
         // Save (asks for a path), close, reopen from the Reopen menu.
-        dialogs.saveAnswer = dir.filePath(QStringLiteral("first"));
+        dialogs_->saveAnswer = dir.filePath(QStringLiteral("first"));
         trigger("act_Save");
         const QString saved = dir.filePath(QStringLiteral("first.ico"));
         QCOMPARE(document->FilePath(), saved);
         QCOMPARE(document->windowTitle(), QStringLiteral("first.ico"));
         trigger("act_Close");
-        QTRY_COMPARE(frame->Documents().size(), 0);
-        QMenu* reopen = frame->findChild<QMenu*>(QStringLiteral("mnu_Reopen"));
+        QTRY_COMPARE(frame_->Documents().size(), 0);
+        QMenu* reopen = frame_->findChild<QMenu*>(QStringLiteral("mnu_Reopen"));
         QCOMPARE(reopen->actions().first()->text(), saved);
         reopen->actions().first()->trigger();
-        QCOMPARE(frame->Documents().size(), 1);
-        QCOMPARE(frame->ActiveDocument()->Document().Images.size(), std::size_t(3));
-        QVERIFY(frame->ActiveDocument()->Document().Images[1].Bitmap == turned);
+        QCOMPARE(frame_->Documents().size(), 1);
+        QCOMPARE(frame_->ActiveDocument()->Document().Images.size(), std::size_t(3));
+        QVERIFY(frame_->ActiveDocument()->Document().Images[1].Bitmap == turned);
 
-        QCOMPARE(dialogs.messages, Messages());
-        QVERIFY(frame->close());
+        QCOMPARE(dialogs_->messages, Messages());
+        QVERIFY(frame_->close());
     }
 };
 

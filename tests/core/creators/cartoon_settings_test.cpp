@@ -101,21 +101,15 @@ TEST(CartoonSettingsTest, ShippedBlockIsTheShippedFileByteForByte)
 
 TEST(CartoonSettingsTest, StoredControlsRoundTripThroughTheFile)
 {
+    using C = CartoonControls;
+    const std::pair<int C::*, int> values[] = {
+        {&C::Detail, 1024},    {&C::Darkness, 1},     {&C::SketchSmooth, 100}, {&C::Threshold, 254},
+        {&C::DarkStrength, 255}, {&C::Brightness, -255}, {&C::Contrast, 255}, {&C::Saturation, -127},
+        {&C::Reducer, 254},    {&C::BorderBlur, 0},   {&C::Red, -1},           {&C::Green, 200}, {&C::Blue, -200}};
     CartoonControls c;
-    c.Detail = 1024;
-    c.Darkness = 1;
-    c.SketchSmooth = 100;
+    for (const auto& [field, value] : values)
+        c.*field = value;
     c.RemainDark = true;
-    c.Threshold = 254;
-    c.DarkStrength = 255;
-    c.Brightness = -255;
-    c.Contrast = 255;
-    c.Saturation = -127;
-    c.Reducer = 254;
-    c.BorderBlur = 0;
-    c.Red = -1;
-    c.Green = 200;
-    c.Blue = -200;
     CartoonSettings written = ShippedCartoonSettings();
     StoreControls(c, written);
 
@@ -126,12 +120,8 @@ TEST(CartoonSettingsTest, StoredControlsRoundTripThroughTheFile)
     ASSERT_EQ(LoadCartoonSettings(dir.file(""), read, error), 0) << error;
     EXPECT_EQ(SerializeCartoonSettings(read), SerializeCartoonSettings(written));
     const CartoonControls back = ControlsFromSettings(read);
-    const int expected[] = {1024, 1, 100, 254, 255, -255, 255, -127, 254, 0, -1, 200, -200};
-    const int got[] = {back.Detail, back.Darkness, back.SketchSmooth, back.Threshold, back.DarkStrength,
-                       back.Brightness, back.Contrast, back.Saturation, back.Reducer, back.BorderBlur,
-                       back.Red, back.Green, back.Blue};
-    for (std::size_t i = 0; i < std::size(expected); ++i)
-        EXPECT_EQ(got[i], expected[i]) << "control " << i;
+    for (const auto& [field, value] : values)
+        EXPECT_EQ(back.*field, value) << "set to " << value;
     EXPECT_TRUE(back.RemainDark);
     // The file-only fields are kept as they were.
     EXPECT_EQ(read.LineMode, 2);

@@ -1,11 +1,8 @@
-#include "files/default_palettes.h"
 #include "files/icon_document.h"
 #include "files/icon_image.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 namespace ormel {
 namespace {
@@ -54,18 +51,6 @@ TEST(NewIconImageTest, IsWhiteFullyTransparentWithTheDefaultPalette)
         NewIconImage(image, 16, 16, -1, depth);
         EXPECT_EQ(image.Palette.palNumEntries, entries);
     }
-}
-
-TEST(DefaultPalettes, HaveDistinctEntries)
-{
-    std::set<std::uint32_t> vga, halftone;
-    for (const auto& e : VgaPalette())
-        vga.insert(MakeColor(e.peRed, e.peGreen, e.peBlue));
-    for (const auto& e : HalftonePalette())
-        halftone.insert(MakeColor(e.peRed, e.peGreen, e.peBlue));
-    EXPECT_EQ(vga.size(), 16u);
-    // The cube and the system colours share black, white and the primaries; the rest differ.
-    EXPECT_GE(halftone.size(), 240u);
 }
 
 TEST(IconDocumentTest, AddImageCopiesTopLeftAndDeleteImageShiftsTheRest)

@@ -9,20 +9,6 @@
 namespace ormel {
 namespace {
 
-TEST(Flips, ExchangeRowsOrColumnsAndKeepTheMiddle)
-{
-    const Raster original = test::PatternImage(5, 3, Depth24).Bitmap;
-    Raster vertical = original;
-    FlipBitmapVertical(vertical, TRect{0, 0, 5, 3});
-    Raster horizontal = original;
-    FlipBitmapHorizontal(horizontal, TRect{0, 0, 5, 3});
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) {
-            EXPECT_EQ(PackPixel(vertical.pixel(x, y)), PackPixel(original.pixel(x, 2 - y)));
-            EXPECT_EQ(PackPixel(horizontal.pixel(x, y)), PackPixel(original.pixel(4 - x, y)));
-        }
-}
-
 TEST(RotateBilinearTest, Rotate180FillsTheTopRowAndLeftColumnFromOutside)
 {
     TIconImage image = test::PatternImage(16, 16, Depth32);
