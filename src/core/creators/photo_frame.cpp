@@ -4,6 +4,9 @@
 #include "raster/quantize.h"
 #include "raster/resample.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace ormel {
 
 void ApplyPhotoFrame(const Raster& framePicture, TIconImage& image, TColor frameColour)
@@ -13,9 +16,15 @@ void ApplyPhotoFrame(const Raster& framePicture, TIconImage& image, TColor frame
     if (framePicture.empty() || width <= 0 || height <= 0 || image.Bitmap.width() < width ||
         image.Bitmap.height() < height || image.Mask.width() < width || image.Mask.height() < height)
         return;
+    // Areas are averaged when shrinking; enlarging interpolates linearly, which never overshoots,
+    // so a fully transparent or fully covered part of the frame stays exactly 255.
     Raster frame;
-    frame.resizeForOverwrite(width, height);
-    StretchBitmap(framePicture, frame, framePicture.width(), framePicture.height(), width, height);
+    if (framePicture.width() >= width && framePicture.height() >= height) {
+        frame.resizeForOverwrite(width, height);
+        StretchBitmap(framePicture, frame, framePicture.width(), framePicture.height(), width, height);
+    } else {
+        StretchBilinear(framePicture, frame, width, height, framePicture.width(), framePicture.height());
+    }
 
     // Blending palette indices would give unrelated colours: indexed images are framed in
     // their colours.
@@ -42,6 +51,45 @@ void ApplyPhotoFrame(const Raster& framePicture, TIconImage& image, TColor frame
     }
     if (indexed)
         QuantizeToPalette(image.Bitmap, image.Bitmap, image.Palette, image.Palette.palNumEntries, 0, 1);
+}
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+} // namespace
+
+std::vector<std::filesystem::path> ListPhotoFrames(const std::string& dataDir)
+{
+    namespace fs = std::filesystem;
+    std::vector<fs::path> frames;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(dataDir) / "frames", ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& path = it->path();
+        if (it->is_regular_file(ec) && Lower(path.extension().string()) == ".bmp")
+            frames.push_back(path);
+    }
+    std::sort(frames.begin(), frames.end(), [](const fs::path& a, const fs::path& b) {
+        return Lower(a.filename().string()) < Lower(b.filename().string());
+    });
+    if (frames.size() > kMaxPhotoFrames)
+        frames.resize(kMaxPhotoFrames);
+    return frames;
+}
+
+TIconImage PhotoFrameSample(const Raster& framePicture, TColor frameColour)
+{
+    constexpr int kSide = 48;
+    TIconImage sample;
+    NewIconImage(sample, kSide, kSide, -1, Depth32);
+    sample.Bitmap.fill(255, 255, 255);
+    sample.Mask.fill(0, 0, 0);
+    ApplyPhotoFrame(framePicture, sample, frameColour);
+    return sample;
 }
 
 } // namespace ormel
