@@ -3,6 +3,7 @@
 #include "document/image_strip.h"
 #include "dialogs/dialog_buttons.h"
 #include "files/derive_image.h"
+#include "main/dialog_service.h"
 #include "main/editor_services.h"
 
 #include <QButtonGroup>
@@ -257,6 +258,25 @@ TIconImage Tfrm_add_new_image::TakeNewImage()
     TIconImage taken = std::move(newImage_);
     newImage_ = ProposedImage(proposedWidth_, proposedHeight_, proposedDepth_);
     return taken;
+}
+
+int AskSwitchToExistingFormat(DialogService& dialogs, QWidget* parent, const TIconImageArray& images,
+                              const TIconImage& record)
+{
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const TIconImage& existing = images[i];
+        if (existing.Width != record.Width || existing.Height != record.Height || existing.ColorDepth != record.ColorDepth)
+            continue;
+        const QString question = QStringLiteral("The image format \"%1x%2 : %3bits\" is alreay exists in this icon. "
+                                                "Switch to this format?")
+                                     .arg(record.Width)
+                                     .arg(record.Height)
+                                     .arg(DepthToBits(record.ColorDepth));
+        const bool switchTo = dialogs.ask(parent, QStringLiteral("Add a new image format"), question,
+                                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+        return switchTo ? int(i) : -1;
+    }
+    return kNewFormat;
 }
 
 } // namespace ormel

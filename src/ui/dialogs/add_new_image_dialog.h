@@ -12,6 +12,7 @@ class QSpinBox;
 
 namespace ormel {
 
+class DialogService;
 class ImageStrip;
 class EditorServices;
 
@@ -59,5 +60,12 @@ private:
     QScrollArea* stripArea_ = nullptr;
     ImageStrip* strip_ = nullptr;
 };
+
+// When `images` hold the record's format (width, height and depth) already, asks captioned "Add
+// a new image format" whether to switch to that image: its index when the user chose OK, -1
+// when they did not. kNewFormat when no image has the format.
+inline constexpr int kNewFormat = -2;
+int AskSwitchToExistingFormat(DialogService& dialogs, QWidget* parent, const TIconImageArray& images,
+                              const TIconImage& record);
 
 } // namespace ormel

@@ -26,7 +26,9 @@ QColor ToQColor(TColor colour) { return QColor(int(colour & 255), int((colour >>
 
 } // namespace
 
-StripColourBar::StripColourBar(EditorServices& services, QWidget* parent) : QWidget(parent), services_(services)
+StripColourBar::StripColourBar(EditorServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), read_([&services] { return services.stripBackColor(); }),
+      write_([&services](TColor colour) { services.setStripBackColor(colour); })
 {
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
@@ -35,22 +37,28 @@ StripColourBar::StripColourBar(EditorServices& services, QWidget* parent) : QWid
     setToolTip(QStringLiteral("Background Color"));
 }
 
+void StripColourBar::setColourTarget(std::function<TColor()> read, std::function<void(TColor)> write)
+{
+    read_ = std::move(read);
+    write_ = std::move(write);
+}
+
 void StripColourBar::pickAt(int x)
 {
     if (x < 0 || x >= kWidth)
         return;
     const int field = x / kSwatchWidth;
     if (field < kDialogField)
-        services_.setStripBackColor(kSwatches[std::size_t(field)]);
+        write_(kSwatches[std::size_t(field)]);
     else if (field == kDialogField)
         askForColour();
 }
 
 void StripColourBar::askForColour()
 {
-    const QColor chosen = services_.dialogs().askColour(this, ToQColor(services_.stripBackColor()));
+    const QColor chosen = services_.dialogs().askColour(this, ToQColor(colour()));
     if (chosen.isValid())
-        services_.setStripBackColor(MakeColor(std::uint8_t(chosen.red()), std::uint8_t(chosen.green()),
+        write_(MakeColor(std::uint8_t(chosen.red()), std::uint8_t(chosen.green()),
                                               std::uint8_t(chosen.blue())));
 }
 
@@ -58,11 +66,11 @@ void StripColourBar::stepSwatch(int step)
 {
     int current = -1;
     for (std::size_t i = 0; i < kSwatches.size(); ++i)
-        if (kSwatches[i] == services_.stripBackColor())
+        if (kSwatches[i] == colour())
             current = int(i);
     const int count = int(kSwatches.size());
     const int next = current < 0 ? 0 : (current + step + count) % count;
-    services_.setStripBackColor(kSwatches[std::size_t(next)]);
+    write_(kSwatches[std::size_t(next)]);
 }
 
 void StripColourBar::paintEvent(QPaintEvent*)

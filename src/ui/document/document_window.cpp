@@ -273,18 +273,9 @@ void Tfrm_childwin::AddImageCommand()
     if (services_.dialogs().runDialog(*dialog) != QDialog::Accepted)
         return;
     TIconImage record = dialog->TakeNewImage();
-    for (std::size_t i = 0; i < document_.Images.size(); ++i) {
-        const TIconImage& existing = document_.Images[i];
-        if (existing.Width != record.Width || existing.Height != record.Height || existing.ColorDepth != record.ColorDepth)
-            continue;
-        const QString question = QStringLiteral("The image format \"%1x%2 : %3bits\" is alreay exists in this icon. "
-                                                "Switch to this format?")
-                                     .arg(record.Width)
-                                     .arg(record.Height)
-                                     .arg(DepthToBits(record.ColorDepth));
-        if (services_.dialogs().ask(this, QStringLiteral("Add a new image format"), question,
-                                    QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
-            SelectImage(int(i));
+    if (const int existing = AskSwitchToExistingFormat(services_.dialogs(), this, document_.Images, record);
+        existing != kNewFormat) {
+        SelectImage(existing);
         return;
     }
     AddImage(std::move(record));

@@ -107,6 +107,8 @@ void ImageStrip::paintEvent(QPaintEvent* event)
         const QRect box(left + kThumbLeft, kThumbTop, kThumbSize, kThumbSize);
         painter.drawImage(box.topLeft(), thumbnails, box);
 
+        if (bits_ == BitsLabel::None)
+            continue;
         const TIconImage& image = (*images_)[std::size_t(i)];
         const QString bits = bits_ == BitsLabel::Padded ? StripDepthLabel(image.ColorDepth)
                                                         : QString::number(DepthToBits(image.ColorDepth));

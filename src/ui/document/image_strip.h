@@ -18,8 +18,8 @@ public:
     static constexpr int kCellWidth = 80;
     static constexpr int kStripHeight = 100;
     // The bits of the label: the document window pads one digit to two ("4 "), the add-image
-    // dialog does not ("4").
-    enum class BitsLabel { Padded, Plain };
+    // dialog does not ("4"); the photo frame strip shows no label.
+    enum class BitsLabel { Padded, Plain, None };
 
     explicit ImageStrip(BitsLabel bits, QWidget* parent = nullptr);
 

@@ -4,12 +4,11 @@
 #include "document/rotate_frame_painter.h"
 #include "raster/composite.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace ormel {
 
-PasteView::PasteView(QWidget* parent) : QWidget(parent)
+PasteView::PasteView(QWidget* parent) : FrameView(parent)
 {
     setObjectName(QStringLiteral("PaintBox1"));
     setAccessibleName(tr("Placement"));
@@ -44,27 +43,7 @@ void PasteView::paintEvent(QPaintEvent*)
     painter.drawImage(imageRect, WrapRaster(shown_));
     painter.setPen(Qt::red);
     painter.drawRect(imageRect.adjusted(-1, -1, 0, 0));
-    DrawRotateFrame(painter, frame_);
-}
-
-void PasteView::mousePressEvent(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    frame_.MouseEvent(TRotateFrame::Pressed, p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton));
-    dragging_ = frame_.ActiveHandle() >= 0;
-}
-
-void PasteView::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    if (frame_.MouseEvent(TRotateFrame::Moved, p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton)) >= 0)
-        emit frameDragged(false);
-}
-
-void PasteView::mouseReleaseEvent(QMouseEvent*)
-{
-    if (std::exchange(dragging_, false))
-        emit frameDragged(true);
+    DrawRotateFrame(painter, frame());
 }
 
 } // namespace ormel
