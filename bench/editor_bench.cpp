@@ -1,12 +1,16 @@
 // The editor's latency, end to end through the real widgets on the offscreen platform: from
 // an empty process state to the first painted window of a 10-image icon, one repaint of the
 // whole canvas, moving to the next image with a long undo history, an effect dialog's setting
-// changed until the canvas shows the result, and opening an icon library of 300 groups until
-// every thumbnail is shown.
+// changed until the canvas shows the result, opening an icon library of 300 groups until
+// every thumbnail is shown, and loading a 24-megapixel photograph into the picture-to-icon
+// dialog until it is shown with every format rendered.
+#include "creators/cartoon_option_dialog.h"
+#include "creators/photo_to_icon_dialog.h"
 #include "document/canvas_view.h"
 #include "document/document_window.h"
 #include "effects/instant_commands.h"
 #include "files/file_access.h"
+#include "files/picture_codecs.h"
 #include "library/icon_library_window.h"
 #include "library/library_store.h"
 #include "library/library_writer.h"
@@ -27,6 +31,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -274,6 +279,56 @@ void BM_OpenLibraryUntilEveryThumbnailShows(benchmark::State& state)
     frame.close();
 }
 BENCHMARK(BM_OpenLibraryUntilEveryThumbnailShows)->Arg(300)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Shows each dialog until it is drawn, then cancels it; messages are dropped.
+class ShowAndCancel : public DialogService {
+public:
+    void showMessage(QWidget*, const QString&, const QString&) override {}
+    int runDialog(QDialog& dialog) override
+    {
+        dialog.show();
+        Settle();
+        dialog.hide();
+        return QDialog::Rejected;
+    }
+};
+
+// A 6000 x 4000 JPEG of smooth gradients with fine detail, like a photograph.
+QString PhotoFile(const QTemporaryDir& dir)
+{
+    Raster photo(6000, 4000);
+    for (int y = 0; y < photo.height(); ++y) {
+        std::uint8_t* p = photo.row(y);
+        for (int x = 0; x < photo.width(); ++x, p += 3) {
+            p[0] = std::uint8_t(x * 255 / photo.width());
+            p[1] = std::uint8_t(y * 255 / photo.height());
+            p[2] = std::uint8_t(((x / 7) ^ (y / 5)) & 0xFF);
+        }
+    }
+    std::vector<std::uint8_t> jpeg;
+    EncodeJpeg(photo, jpeg);
+    const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+    std::ofstream(path.toStdString(), std::ios::binary).write(reinterpret_cast<const char*>(jpeg.data()),
+                                                              std::streamsize(jpeg.size()));
+    return path;
+}
+
+void BM_LoadPhotoIntoPhotoToIcon(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString photo = PhotoFile(dir);
+    Tfrm_main frame(std::make_unique<ShowAndCancel>());
+    Tfrm_CartoonOption cartoon(frame.Services(), &frame);
+    Tfrm_PhotoToIcon dialog(frame.Services(), cartoon, &frame);
+    for (auto _ : state) {
+        if (!dialog.LoadPicture(photo)) {
+            state.SkipWithError("the photograph did not load");
+            break;
+        }
+        dialog.Execute();
+    }
+}
+BENCHMARK(BM_LoadPhotoIntoPhotoToIcon)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace ormel

@@ -4,6 +4,7 @@
 #include "colour/color_panel.h"
 #include "creators/cartoon_option_dialog.h"
 #include "creators/icon_mixer_dialog.h"
+#include "creators/photo_to_icon_dialog.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -76,6 +77,16 @@ public:
     {
         if (out.isEmpty() || frame == nullptr)
             return DialogService::runDialog(dialog);
+        if (qobject_cast<Tfrm_PhotoToIcon*>(&dialog) != nullptr) {
+            // Fitted to the square, as a cartoon in a frame.
+            dialog.show();
+            dialog.findChild<QAbstractButton*>(QStringLiteral("btn_FitHeight"))->click();
+            dialog.findChild<QCheckBox*>(QStringLiteral("chk_CartoonLike"))->setChecked(true);
+            dialog.findChild<QCheckBox*>(QStringLiteral("chk_PhotoFrame"))->setChecked(true);
+            Settle();
+            ok &= Save(dialog, out);
+            return QDialog::Rejected;
+        }
         if (qobject_cast<Tfrm_CartoonOption*>(&dialog) != nullptr) {
             // Saved alone with both stages ticked.
             dialog.findChild<QCheckBox*>(QStringLiteral("Chk_DrawColor"))->setChecked(true);
@@ -217,6 +228,14 @@ int main(int argc, char** argv)
         NewIconImage(formats[1], 256, 256, -1, Depth32);
         Tfrm_CartoonOption cartoon(frame.Services(), &frame);
         cartoon.Execute(formats, 1, crop, cropRect);
+
+        // The picture-to-icon dialog over the same photograph, with the shipped frames.
+        QDir(home.path()).mkpath(QStringLiteral("frames"));
+        for (const QFileInfo& framePicture : QDir(fixtures + QStringLiteral("/../../data/frames")).entryInfoList(QDir::Files))
+            QFile::copy(framePicture.filePath(), home.filePath(QStringLiteral("frames/") + framePicture.fileName()));
+        Tfrm_PhotoToIcon photoToIcon(frame.Services(), cartoon, &frame);
+        ok &= photoToIcon.LoadPicture(photo);
+        photoToIcon.Execute();
     } else {
         std::fprintf(stderr, "%s: %s\n", qPrintable(photo), picture.Message.c_str());
         ok = false;

@@ -40,6 +40,9 @@ private slots:
         const QString libraries[] = {dir.filePath(QStringLiteral("p.exe")), dir.filePath(QStringLiteral("l.icl"))};
         REQUIRE_DATA(DataFile("pe32-regedit.exe"));
         QVERIFY(QFile::copy(DataFile("pe32-regedit.exe"), libraries[0]));
+        // A photograph for "Photo to Icon", which the open dialog may also hand to the icon commands.
+        const QString photo = DataFile("photo-board.jpg");
+        REQUIRE_DATA(photo);
         auto dialogs = std::make_unique<FakeDialogs>();
         FakeDialogs& fake = *dialogs;
         auto frame = std::make_unique<Tfrm_main>(std::move(dialogs));
@@ -56,7 +59,8 @@ private slots:
             fake.answers = {QMessageBox::StandardButton(
                 QList<int>{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Ok}[random.bounded(4)])};
             fake.saveAnswer = dir.filePath(QStringLiteral("m%1").arg(random.bounded(5)));
-            fake.openAnswer = {random.bounded(4) == 0 ? libraries[random.bounded(2)] : icons[random.bounded(2)]};
+            const int opened = random.bounded(8);
+            fake.openAnswer = {opened < 2 ? libraries[random.bounded(2)] : opened == 2 ? photo : icons[random.bounded(2)]};
             if (random.bounded(3) == 0)
                 fake.saveAnswer = libraries[1];
             fake.messages.clear();
