@@ -2,10 +2,10 @@
 
 #include "files/atomic_file.h"
 #include "files/file_access.h"
+#include "library/format_image.h"
 #include "library/group_directory.h"
 #include "library/icon_blocks.h"
 #include "library/resource_tables.h"
-#include "library/snapshot_name.h"
 #include "library/thumbnail.h"
 #include "raster/composite.h"
 
@@ -34,8 +34,10 @@ void ReadIconResourceData(TIconLibrary& library, std::span<const std::uint8_t> b
 {
     const ByteReader stream(bytes);
     TResourceList icons;
-    if (ReadLibraryEntries(stream, library.Groups, icons))
+    if (ReadLibraryEntries(stream, library.Groups, icons)) {
         ExtractIconImages(stream, icons, library);
+        WriteSnapshotFiles(library);
+    }
 }
 
 bool ReadLibraryEntries(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons)
@@ -87,28 +89,26 @@ bool ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIc
 {
     std::size_t done = 0;
     TIconBlockReader blocks(stream, icons);
-    TIconFileAccess access;
     for (TGroupIcon& entry : library.Groups) {
+        // The entry's images stay decoded until its thumbnail is drawn.
+        std::vector<TIconImage> images(entry.Formats.size());
         for (std::size_t j = 0; j < entry.Formats.size(); ++j) {
             TIconFormat& format = entry.Formats[j];
             format.FileName.clear();
-            TIconImage image;
-            if (blocks.decode(format, image).empty())
+            format.Resource.clear();
+            const std::span<const std::uint8_t> block = blocks.decode(format, images[j]);
+            if (block.empty())
                 continue;
-            const std::string fileName = NewSnapshotFileName(library.TempDir, entry.Name, static_cast<int>(j));
-            if (access.SaveSnapshot(image, fileName) != 0)
-                continue;
-            format.FileName = fileName;
-            format.Width = image.Width;
-            format.Height = image.Height;
-            format.BitCount = DepthToBits(image.ColorDepth);
+            format.Resource.assign(block.begin(), block.end());
+            format.ResourceBits = format.BitCount;
+            format.Width = images[j].Width;
+            format.Height = images[j].Height;
+            format.BitCount = DepthToBits(images[j].ColorDepth);
         }
         entry.Thumbnail.resize(kThumbnailSize, kThumbnailSize);
         const int chosen = ChooseThumbnailFormat(entry.Formats);
-        TIconImage image;
-        if (chosen >= 0 && !entry.Formats[static_cast<std::size_t>(chosen)].FileName.empty() &&
-            access.LoadSnapshot(image, entry.Formats[static_cast<std::size_t>(chosen)].FileName) == 0)
-            DrawIconImageFitted(image, entry.Thumbnail);
+        if (chosen >= 0 && HasImage(entry.Formats[static_cast<std::size_t>(chosen)]))
+            DrawIconImageFitted(images[static_cast<std::size_t>(chosen)], entry.Thumbnail);
         if (progress && !progress(++done, library.Groups.size()))
             return false;
     }

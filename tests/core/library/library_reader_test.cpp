@@ -1,5 +1,7 @@
 #include "files/atomic_file.h"
+#include "library/format_image.h"
 #include "library/library_reader.h"
+#include "library/library_writer.h"
 #include "library/resource_tables.h"
 #include "library/stored_icons.h"
 #include "resource_builders.h"
@@ -110,8 +112,8 @@ TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
               LibraryReadResult::Stopped);
     EXPECT_EQ(told, (std::vector<std::size_t>{106, 206}));
     ASSERT_EQ(stopped.library.Groups.size(), 6u);
-    EXPECT_FALSE(stopped.library.Groups[1].Formats[0].FileName.empty());
-    EXPECT_TRUE(stopped.library.Groups[2].Formats[0].FileName.empty());
+    EXPECT_TRUE(HasImage(stopped.library.Groups[1].Formats[0]));
+    EXPECT_FALSE(HasImage(stopped.library.Groups[2].Formats[0]));
     EXPECT_EQ(ReadLibraryFile(whole.library, FixturePath("pe32-regedit.exe"), {}), LibraryReadResult::Read);
     EXPECT_EQ(whole.library.Groups.size(), 6u);
 }
@@ -135,6 +137,42 @@ TEST(LibraryReader, ExtractedIconsHoldTheImagesOfTheSnapshots)
         }));
     }
     EXPECT_EQ(entry, 6u);
+}
+
+TEST(LibraryReader, AnOpenedLibraryWritesSnapshotFilesOnlyWhenAsked)
+{
+    // The same file read as the library window reads it and with every snapshot file written.
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(FixturePath("pe32-regedit.exe"), bytes));
+    Library held, written;
+    ASSERT_EQ(ReadLibraryFile(held.library, FixturePath("pe32-regedit.exe"), {}), LibraryReadResult::Read);
+    written.read(bytes);
+    EXPECT_TRUE(std::filesystem::is_empty(held.library.TempDir));
+    ASSERT_EQ(held.library.Groups.size(), written.library.Groups.size());
+    TIconFileAccess access;
+    for (std::size_t i = 0; i < held.library.Groups.size(); ++i) {
+        const TGroupIcon& entry = held.library.Groups[i];
+        EXPECT_EQ(entry.Thumbnail, written.library.Groups[i].Thumbnail) << i;
+        for (std::size_t j = 0; j < entry.Formats.size(); ++j) {
+            const TIconFormat& format = entry.Formats[j];
+            TIconImage image;
+            ASSERT_EQ(LoadFormatImage(format, image, access), 0) << i << " " << j;
+            EXPECT_TRUE(SamePixels(image, written.load(i, j))) << i << " " << j;
+            EXPECT_EQ(std::tuple(format.Width, format.Height, format.BitCount),
+                      std::tuple(image.Width, image.Height, DepthToBits(image.ColorDepth)));
+        }
+    }
+    // Written out straight away, the held images give the same library file.
+    std::vector<std::uint8_t> fromHeld, fromWritten;
+    ASSERT_EQ(EncodeLibraryFile(held.library, fromHeld), 0);
+    ASSERT_EQ(EncodeLibraryFile(written.library, fromWritten), 0);
+    EXPECT_EQ(fromHeld, fromWritten);
+
+    // Snapshot files are written on request, and take the place of the bytes.
+    ASSERT_EQ(WriteSnapshotFiles(held.library), 0);
+    for (const TGroupIcon& entry : held.library.Groups)
+        for (const TIconFormat& format : entry.Formats)
+            EXPECT_TRUE(format.Resource.empty() && std::filesystem::exists(format.FileName)) << format.FileName;
 }
 
 // Two groups of a 16 x 16 and a 48 x 48 image; the second group's 48 x 48 image is missing.
