@@ -28,8 +28,8 @@ int WriteSnapshotFiles(TIconLibrary& library)
                 continue;
             TIconImage image;
             if (LoadFormatImage(format, image, access) != 0) {
-                library.LastMessage = access.ErrorText;
-                return -1;
+                format.Resource = {};
+                continue;
             }
             const std::string fileName = NewSnapshotFileName(library.TempDir, entry.Name, static_cast<int>(j));
             if (access.SaveSnapshot(image, fileName) != 0) {

@@ -16,9 +16,9 @@ bool HasImage(const TIconFormat& format);
 // Returns 0, or -1 with access.ErrorText set.
 int LoadFormatImage(const TIconFormat& format, TIconImage& image, TIconFileAccess& access);
 
-// Writes a snapshot file for every format still held as resource bytes and lets the bytes go.
-// Returns 0, or -1 with LastMessage set when a file cannot be written; the formats not written
-// keep their bytes.
+// Writes a snapshot file for every format still held as resource bytes and lets the bytes go;
+// bytes that do not decode are let go without a file. Returns 0, or -1 with LastMessage set
+// when a file cannot be written; the formats not written keep their bytes.
 int WriteSnapshotFiles(TIconLibrary& library);
 
 } // namespace ormel

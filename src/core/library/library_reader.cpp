@@ -89,14 +89,16 @@ bool ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIc
 {
     std::size_t done = 0;
     TIconBlockReader blocks(stream, icons);
+    TIconFileAccess access;
     for (TGroupIcon& entry : library.Groups) {
-        // The entry's images stay decoded until its thumbnail is drawn.
+        const std::vector<TIconFormat> listed = entry.Formats;
+        // Images whose header tells their size and depth are decoded only to draw the thumbnail.
         std::vector<TIconImage> images(entry.Formats.size());
         for (std::size_t j = 0; j < entry.Formats.size(); ++j) {
             TIconFormat& format = entry.Formats[j];
             format.FileName.clear();
             format.Resource.clear();
-            const std::span<const std::uint8_t> block = blocks.decode(format, images[j]);
+            const std::span<const std::uint8_t> block = blocks.peek(format, images[j]);
             if (block.empty())
                 continue;
             format.Resource.assign(block.begin(), block.end());
@@ -106,9 +108,16 @@ bool ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIc
             format.BitCount = DepthToBits(images[j].ColorDepth);
         }
         entry.Thumbnail.resize(kThumbnailSize, kThumbnailSize);
-        const int chosen = ChooseThumbnailFormat(entry.Formats);
-        if (chosen >= 0 && HasImage(entry.Formats[static_cast<std::size_t>(chosen)]))
-            DrawIconImageFitted(images[static_cast<std::size_t>(chosen)], entry.Thumbnail);
+        int chosen = ChooseThumbnailFormat(entry.Formats);
+        while (chosen >= 0 && HasImage(entry.Formats[std::size_t(chosen)]) && images[std::size_t(chosen)].Bitmap.empty()) {
+            if (LoadFormatImage(entry.Formats[std::size_t(chosen)], images[std::size_t(chosen)], access) == 0)
+                break;
+            // Its data do not decode after all: it holds no image and keeps the directory's values.
+            entry.Formats[std::size_t(chosen)] = listed[std::size_t(chosen)];
+            chosen = ChooseThumbnailFormat(entry.Formats);
+        }
+        if (chosen >= 0 && HasImage(entry.Formats[std::size_t(chosen)]))
+            DrawIconImageFitted(images[std::size_t(chosen)], entry.Thumbnail);
         if (progress && !progress(++done, library.Groups.size()))
             return false;
     }

@@ -161,16 +161,22 @@ int EncodeLibraryFile(TIconLibrary& library, std::vector<std::uint8_t>& out)
     std::size_t formatIndex = 0;
     for (const TGroupIcon& entry : groups)
         for (const TIconFormat& format : entry.Formats) {
-            // Nothing is written for a format without an image (no resource bytes, no snapshot
-            // file): its record points at where its data would start, with length 0, and the
-            // file does not grow.
+            // Nothing is written for a format without an image (no snapshot file, or resource
+            // bytes that do not decode): its record points at where its data would start, with
+            // length 0, and the file does not grow. A damaged snapshot file fails the write.
             const std::size_t start = AlignedEnd(file);
             std::error_code ec;
-            if (!format.Resource.empty() || (!format.FileName.empty() && std::filesystem::exists(format.FileName, ec))) {
-                TIconFileAccess access;
-                TIconImage image;
+            TIconFileAccess access;
+            TIconImage image;
+            bool held = false;
+            if (format.FileName.empty()) {
+                held = !format.Resource.empty() && LoadFormatImage(format, image, access) == 0;
+            } else if (std::filesystem::exists(format.FileName, ec)) {
                 if (LoadFormatImage(format, image, access) != 0)
                     return Fail(library, access.ErrorText);
+                held = true;
+            }
+            if (held) {
                 file.seek(start);
                 if (access.WriteImageData(file, image) != 0)
                     return Fail(library, access.ErrorText);
