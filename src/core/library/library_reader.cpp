@@ -11,6 +11,31 @@
 
 namespace ormel {
 
+namespace {
+
+// Draws the entry's thumbnail from `images`, the entry's images as read, decoding the chosen one
+// when only its header was read. When its data do not decode, it holds no image after all and
+// takes back its directory values from `listed`, and the choice is made again.
+void DrawThumbnail(TGroupIcon& entry, const std::vector<TIconFormat>& listed, std::vector<TIconImage>& images,
+                   TIconFileAccess& access)
+{
+    entry.Thumbnail.resize(kThumbnailSize, kThumbnailSize);
+    for (;;) {
+        const int chosen = ChooseThumbnailFormat(entry.Formats);
+        if (chosen < 0 || !HasImage(entry.Formats[std::size_t(chosen)]))
+            return;
+        TIconFormat& format = entry.Formats[std::size_t(chosen)];
+        TIconImage& image = images[std::size_t(chosen)];
+        if (!image.Bitmap.empty() || LoadFormatImage(format, image, access) == 0) {
+            DrawIconImageFitted(image, entry.Thumbnail);
+            return;
+        }
+        format = listed[std::size_t(chosen)];
+    }
+}
+
+} // namespace
+
 void ReadIconResources(TIconLibrary& library, const std::string& fileName)
 {
     std::vector<std::uint8_t> bytes;
@@ -107,17 +132,7 @@ bool ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIc
             format.Height = images[j].Height;
             format.BitCount = DepthToBits(images[j].ColorDepth);
         }
-        entry.Thumbnail.resize(kThumbnailSize, kThumbnailSize);
-        int chosen = ChooseThumbnailFormat(entry.Formats);
-        while (chosen >= 0 && HasImage(entry.Formats[std::size_t(chosen)]) && images[std::size_t(chosen)].Bitmap.empty()) {
-            if (LoadFormatImage(entry.Formats[std::size_t(chosen)], images[std::size_t(chosen)], access) == 0)
-                break;
-            // Its data do not decode after all: it holds no image and keeps the directory's values.
-            entry.Formats[std::size_t(chosen)] = listed[std::size_t(chosen)];
-            chosen = ChooseThumbnailFormat(entry.Formats);
-        }
-        if (chosen >= 0 && HasImage(entry.Formats[std::size_t(chosen)]))
-            DrawIconImageFitted(images[std::size_t(chosen)], entry.Thumbnail);
+        DrawThumbnail(entry, listed, images, access);
         if (progress && !progress(++done, library.Groups.size()))
             return false;
     }
