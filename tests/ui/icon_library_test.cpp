@@ -149,6 +149,15 @@ private slots:
         QCOMPARE(opened.size(), idle.Images.size());
         for (std::size_t i = 0; i < opened.size(); ++i)
             QVERIFY(opened[i].Bitmap == idle.Images[i].Bitmap && opened[i].Mask == idle.Images[i].Mask);
+
+        // Saved into its entry, the document's images get snapshot files; starting a new library
+        // takes them away with their directory.
+        const std::string snapshots = lib().Library().TempDir;
+        QCOMPARE(frame_->ActiveDocument()->SaveDocument(), 0);
+        QVERIFY(!std::filesystem::is_empty(snapshots));
+        dialogs_->answers = {QMessageBox::No};
+        click("btn_new");
+        QVERIFY(!std::filesystem::exists(snapshots));
     }
 
     void aCancelledOpenKeepsTheLibrary()
