@@ -1,5 +1,7 @@
 #include "library_test_support.h"
 
+#include <filesystem>
+
 using namespace ormel;
 using namespace ormel::test;
 
@@ -129,11 +131,33 @@ private slots:
             QCOMPARE(process.readAllStandardOutput().count("--type=14"), 2);
         }
 
-        // Reopened through the frame: the same entries, editable.
+        // Reopened through the frame: the same entries, editable, listed before any image has
+        // been written out. Saved again at once, the file is the same; an entry opens whole.
         click("btn_new");
         frame_->OpenFiles({saved});
         QCOMPARE(captions(), (QStringList{"idle\n(4 Formats)", "Moon with a name much longer tha\n(0 Formats)"}));
         QVERIFY(button("btn_Save")->isEnabled());
+        QVERIFY(std::filesystem::is_empty(lib().Library().TempDir));
+        const QByteArray written = ReadBytes(saved);
+        QVERIFY(QFile::remove(saved));
+        click("btn_Save");
+        QCOMPARE(ReadBytes(saved), written);
+        TIconDocument idle;
+        QCOMPARE(TIconFileAccess().OpenIconFile(DataFile("python-idle.ico").toStdString(), idle), 0);
+        doubleClick(0);
+        const TIconImageArray& opened = frame_->ActiveDocument()->Document().Images;
+        QCOMPARE(opened.size(), idle.Images.size());
+        for (std::size_t i = 0; i < opened.size(); ++i)
+            QVERIFY(opened[i].Bitmap == idle.Images[i].Bitmap && opened[i].Mask == idle.Images[i].Mask);
+
+        // Saved into its entry, the document's images get snapshot files; starting a new library
+        // takes them away with their directory.
+        const std::string snapshots = lib().Library().TempDir;
+        QCOMPARE(frame_->ActiveDocument()->SaveDocument(), 0);
+        QVERIFY(!std::filesystem::is_empty(snapshots));
+        dialogs_->answers = {QMessageBox::No};
+        click("btn_new");
+        QVERIFY(!std::filesystem::exists(snapshots));
     }
 
     void aCancelledOpenKeepsTheLibrary()

@@ -60,4 +60,10 @@ public:
 // `declaredBits` bits when it has at most 256 distinct colours; otherwise makes it 24-bit.
 void BuildPaletteFromColours(TIconImage& record, int declaredBits);
 
+// The size and depth that ReadImageData would give the image of `block`, told from its header
+// without decoding where that is possible: a PNG of the common forms (8 bits per sample, not
+// interlaced, no transparency chunk) declared with more than 8 bits. The rasters are left
+// alone. False when only decoding can tell; true says nothing about the image data.
+bool PeekImageData(std::span<const std::uint8_t> block, int declaredBits, TIconImage& record);
+
 } // namespace ormel

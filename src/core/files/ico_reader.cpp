@@ -1,5 +1,6 @@
 #include "files/atomic_file.h"
 #include "files/file_access.h"
+#include "files/png_direct_decoder.h"
 #include "files/png_stream.h"
 
 #include <algorithm>
@@ -183,6 +184,15 @@ private:
     PngInfo info_;
 };
 
+// A PNG declared with 1, 4 or 8 bits is given a palette built from its colours.
+bool BuildsPalette(int declaredBits) { return declaredBits == 1 || declaredBits == 4 || declaredBits == 8; }
+
+// The depth of a PNG image that is not given a palette.
+int PngDepth(const PngInfo& png, int declaredBits)
+{
+    return !png.hasAlpha && !png.indexed ? Depth24 : BitsToDepth(declaredBits);
+}
+
 // Reads a PNG block of any form libpng decodes, then sets the depth from the declared bits.
 // A failure may leave the record's rasters partly written.
 bool ReadPng(ByteReader& stream, int declaredBits, TIconImage& record, int& storedBits)
@@ -196,16 +206,25 @@ bool ReadPng(ByteReader& stream, int declaredBits, TIconImage& record, int& stor
     record.Palette.palVersion = 0x0300;
     record.Palette.palNumEntries = 0;
 
-    if (declaredBits == 1 || declaredBits == 4 || declaredBits == 8)
+    if (BuildsPalette(declaredBits))
         BuildPaletteFromColours(record, declaredBits);
-    else if (!png.hasAlpha && !png.indexed)
-        record.ColorDepth = Depth24;
     else
-        record.ColorDepth = BitsToDepth(declaredBits);
+        record.ColorDepth = PngDepth(png, declaredBits);
     return true;
 }
 
 } // namespace
+
+bool PeekImageData(std::span<const std::uint8_t> block, int declaredBits, TIconImage& record)
+{
+    PngInfo png;
+    if (BuildsPalette(declaredBits) || !ReadDirectPngHeader(block, kMaxIconSide, png))
+        return false;
+    record.Width = png.width;
+    record.Height = png.height;
+    record.ColorDepth = PngDepth(png, declaredBits);
+    return true;
+}
 
 int TIconFileAccess::OpenIconFile(const std::string& path, TIconDocument& document,
                                   std::vector<TIconEntryInfo>* entries)

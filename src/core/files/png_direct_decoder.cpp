@@ -214,35 +214,65 @@ private:
     bool ok_ = false;
 };
 
-} // namespace
-
-DirectDecode DecodePngDirect(std::span<const std::uint8_t> data, int maxSide, PngRowSink& sink)
+// Reads the header of a PNG of one of the direct forms and the chunks up to its first image
+// data, which is left in `chunk` with `pos` after it. False for any other PNG.
+bool ReadDirectHeader(std::span<const std::uint8_t> data, int maxSide, std::size_t& pos, Chunk& chunk, PngInfo& info)
 {
     if (!HasPngSignature(data))
-        return DirectDecode::NotHandled;
-    std::size_t pos = sizeof kPngSignature;
-    Chunk chunk;
+        return false;
+    pos = sizeof kPngSignature;
     if (!NextChunk(data, pos, chunk) || chunk.type != Tag("IHDR") || chunk.length != 13 || !chunk.crcOk)
-        return DirectDecode::NotHandled;
+        return false;
     const std::uint32_t width = LoadBE32(chunk.data);
     const std::uint32_t height = LoadBE32(chunk.data + 4);
     const int bitDepth = chunk.data[8], colorType = chunk.data[9];
     const bool simpleForm = bitDepth == 8 && (colorType == 0 || colorType == 2 || colorType == 4 || colorType == 6) &&
                             chunk.data[10] == 0 && chunk.data[11] == 0 && chunk.data[12] == 0;
     if (!simpleForm || width < 1 || height < 1 || width > std::uint32_t(maxSide) || height > std::uint32_t(maxSide))
-        return DirectDecode::NotHandled;
+        return false;
 
     // Up to the first image data: only chunks that change nothing in the pixels.
     for (;;) {
         if (!NextChunk(data, pos, chunk))
-            return DirectDecode::NotHandled;
+            return false;
         if (chunk.type == Tag("IDAT"))
             break;
         if (chunk.type == Tag("tRNS") || (IsCritical(chunk.type) && chunk.type != Tag("PLTE")))
-            return DirectDecode::NotHandled;
+            return false;
     }
 
-    const std::size_t bpp = colorType == 6 ? 4 : colorType == 2 ? 3 : colorType == 4 ? 2 : 1;
+    const int bpp = colorType == 6 ? 4 : colorType == 2 ? 3 : colorType == 4 ? 2 : 1;
+    info.width = static_cast<int>(width);
+    info.height = static_cast<int>(height);
+    info.indexed = false;
+    info.hasAlpha = colorType == 6 || colorType == 4;
+    info.storedBits = bpp * 8;
+    info.layout = colorType == 6   ? PngRowLayout::Rgba
+                  : colorType == 2 ? PngRowLayout::Rgb
+                  : colorType == 4 ? PngRowLayout::GreyAlpha
+                                   : PngRowLayout::Grey;
+    return true;
+}
+
+} // namespace
+
+bool ReadDirectPngHeader(std::span<const std::uint8_t> data, int maxSide, PngInfo& info)
+{
+    std::size_t pos = 0;
+    Chunk chunk;
+    return ReadDirectHeader(data, maxSide, pos, chunk, info);
+}
+
+DirectDecode DecodePngDirect(std::span<const std::uint8_t> data, int maxSide, PngRowSink& sink)
+{
+    std::size_t pos = 0;
+    Chunk chunk;
+    PngInfo info;
+    if (!ReadDirectHeader(data, maxSide, pos, chunk, info))
+        return DirectDecode::NotHandled;
+    const auto width = static_cast<std::size_t>(info.width);
+    const auto height = static_cast<std::size_t>(info.height);
+    const auto bpp = static_cast<std::size_t>(info.storedBits / 8);
     const std::size_t rowBytes = bpp * width;
     const std::size_t stride = rowBytes + 1;
     std::vector<std::uint8_t, DefaultInitAllocator<std::uint8_t>> filtered(stride * height);
@@ -260,24 +290,15 @@ DirectDecode DecodePngDirect(std::span<const std::uint8_t> data, int maxSide, Pn
 
     const std::vector<std::uint8_t> zeros(rowBytes, 0);
     const std::uint8_t* prev = zeros.data();
-    for (std::uint32_t y = 0; y < height; ++y) {
+    for (std::size_t y = 0; y < height; ++y) {
         std::uint8_t* row = filtered.data() + stride * y;
         if (!Unfilter(row[0], row + 1, prev, rowBytes, bpp))
             return DirectDecode::Failed;
         prev = row + 1;
     }
 
-    PngInfo info;
-    info.width = static_cast<int>(width);
-    info.height = static_cast<int>(height);
-    info.hasAlpha = colorType == 6 || colorType == 4;
-    info.storedBits = static_cast<int>(bpp) * 8;
-    info.layout = colorType == 6   ? PngRowLayout::Rgba
-                  : colorType == 2 ? PngRowLayout::Rgb
-                  : colorType == 4 ? PngRowLayout::GreyAlpha
-                                   : PngRowLayout::Grey;
     sink.begin(info);
-    for (std::uint32_t y = 0; y < height; ++y)
+    for (std::size_t y = 0; y < height; ++y)
         sink.row(static_cast<int>(y), filtered.data() + stride * y + 1);
     return DirectDecode::Done;
 }

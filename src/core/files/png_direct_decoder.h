@@ -12,4 +12,8 @@ enum class DirectDecode { Done, Failed, NotHandled };
 // inflated and unfiltered successfully.
 DirectDecode DecodePngDirect(std::span<const std::uint8_t> data, int maxSide, PngRowSink& sink);
 
+// The header DecodePngDirect would hand its sink, read without inflating the image data (which
+// are not checked): false for every PNG that it leaves to libpng.
+bool ReadDirectPngHeader(std::span<const std::uint8_t> data, int maxSide, PngInfo& info);
+
 } // namespace ormel

@@ -24,7 +24,7 @@ public:
     TIconBlockReader(const ByteReader& stream, const TResourceList& icons);
 
     // The bytes of the icon resource of `format` that lie in the file, charged to the budget:
-    // empty when the file has no such resource or the budget is spent.
+    // empty when the file has no such resource, it has length 0, or the budget is spent.
     std::span<const std::uint8_t> find(const TIconFormat& format);
 
     // Decodes the icon resource of `format` into `image`, with the format's BitCount as the
@@ -32,7 +32,14 @@ public:
     // resource, it does not decode, or the budget is spent.
     std::span<const std::uint8_t> decode(const TIconFormat& format, TIconImage& image);
 
+    // Like decode, but an image whose size and depth its header tells (PeekImageData) is not
+    // decoded: `image` gets only those, its rasters stay empty, and its pixels are charged to
+    // the budget as if decoded. Returns the whole resource then.
+    std::span<const std::uint8_t> peek(const TIconFormat& format, TIconImage& image);
+
 private:
+    std::span<const std::uint8_t> decodeBytes(std::span<const std::uint8_t> bytes, int declaredBits, TIconImage& image);
+
     const ByteReader& stream_;
     const TResourceList& icons_;
     // The first resource of each name.

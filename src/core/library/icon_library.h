@@ -29,9 +29,15 @@ struct TIconFormat {
     std::int32_t Height = 0;
     // Bits per pixel: first the directory's value, then the decoded image's (1, 4, 8, 24, 32).
     std::int32_t BitCount = 0;
-    // Full path of the image's snapshot file in the library's temporary directory; the file
-    // may be missing when the image could not be read.
+    // Full path of the image's snapshot file in the library's temporary directory; empty while
+    // the image has none (it could not be read, or it is still held in Resource).
     std::string FileName;
+    // An image read from a library file is kept as the bytes of its icon resource until its
+    // snapshot file is needed, so that a library shows without writing every image first; with
+    // ResourceBits, the directory's bit count that the bytes are decoded with. Empty once the
+    // image has a snapshot file.
+    std::vector<std::uint8_t> Resource;
+    std::int32_t ResourceBits = 0;
     // File position of the image's resource record; used only while a library is written.
     std::int64_t Position = 0;
 };

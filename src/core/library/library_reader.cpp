@@ -2,14 +2,39 @@
 
 #include "files/atomic_file.h"
 #include "files/file_access.h"
+#include "library/format_image.h"
 #include "library/group_directory.h"
 #include "library/icon_blocks.h"
 #include "library/resource_tables.h"
-#include "library/snapshot_name.h"
 #include "library/thumbnail.h"
 #include "raster/composite.h"
 
 namespace ormel {
+
+namespace {
+
+// Draws the entry's thumbnail from `images`, the entry's images as read, decoding the chosen one
+// when only its header was read. When its data do not decode, it holds no image after all and
+// takes back its directory values from `listed`, and the choice is made again.
+void DrawThumbnail(TGroupIcon& entry, const std::vector<TIconFormat>& listed, std::vector<TIconImage>& images,
+                   TIconFileAccess& access)
+{
+    entry.Thumbnail.resize(kThumbnailSize, kThumbnailSize);
+    for (;;) {
+        const int chosen = ChooseThumbnailFormat(entry.Formats);
+        if (chosen < 0 || !HasImage(entry.Formats[std::size_t(chosen)]))
+            return;
+        TIconFormat& format = entry.Formats[std::size_t(chosen)];
+        TIconImage& image = images[std::size_t(chosen)];
+        if (!image.Bitmap.empty() || LoadFormatImage(format, image, access) == 0) {
+            DrawIconImageFitted(image, entry.Thumbnail);
+            return;
+        }
+        format = listed[std::size_t(chosen)];
+    }
+}
+
+} // namespace
 
 void ReadIconResources(TIconLibrary& library, const std::string& fileName)
 {
@@ -34,8 +59,10 @@ void ReadIconResourceData(TIconLibrary& library, std::span<const std::uint8_t> b
 {
     const ByteReader stream(bytes);
     TResourceList icons;
-    if (ReadLibraryEntries(stream, library.Groups, icons))
+    if (ReadLibraryEntries(stream, library.Groups, icons)) {
         ExtractIconImages(stream, icons, library);
+        WriteSnapshotFiles(library);
+    }
 }
 
 bool ReadLibraryEntries(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons)
@@ -89,26 +116,23 @@ bool ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIc
     TIconBlockReader blocks(stream, icons);
     TIconFileAccess access;
     for (TGroupIcon& entry : library.Groups) {
+        const std::vector<TIconFormat> listed = entry.Formats;
+        // Images whose header tells their size and depth are decoded only to draw the thumbnail.
+        std::vector<TIconImage> images(entry.Formats.size());
         for (std::size_t j = 0; j < entry.Formats.size(); ++j) {
             TIconFormat& format = entry.Formats[j];
             format.FileName.clear();
-            TIconImage image;
-            if (blocks.decode(format, image).empty())
+            format.Resource.clear();
+            const std::span<const std::uint8_t> block = blocks.peek(format, images[j]);
+            if (block.empty())
                 continue;
-            const std::string fileName = NewSnapshotFileName(library.TempDir, entry.Name, static_cast<int>(j));
-            if (access.SaveSnapshot(image, fileName) != 0)
-                continue;
-            format.FileName = fileName;
-            format.Width = image.Width;
-            format.Height = image.Height;
-            format.BitCount = DepthToBits(image.ColorDepth);
+            format.Resource.assign(block.begin(), block.end());
+            format.ResourceBits = format.BitCount;
+            format.Width = images[j].Width;
+            format.Height = images[j].Height;
+            format.BitCount = DepthToBits(images[j].ColorDepth);
         }
-        entry.Thumbnail.resize(kThumbnailSize, kThumbnailSize);
-        const int chosen = ChooseThumbnailFormat(entry.Formats);
-        TIconImage image;
-        if (chosen >= 0 && !entry.Formats[static_cast<std::size_t>(chosen)].FileName.empty() &&
-            access.LoadSnapshot(image, entry.Formats[static_cast<std::size_t>(chosen)].FileName) == 0)
-            DrawIconImageFitted(image, entry.Thumbnail);
+        DrawThumbnail(entry, listed, images, access);
         if (progress && !progress(++done, library.Groups.size()))
             return false;
     }

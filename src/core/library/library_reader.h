@@ -26,9 +26,11 @@ using TReadProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 enum class LibraryReadResult { Read, CannotRead, NotRecognised, Stopped };
 
-// ReadIconResources that says how it went and can be followed and stopped. After CannotRead
-// and NotRecognised Groups is as it was; after Stopped it holds the entries read so far (the
-// caller clears them with their snapshot files).
+// ReadIconResources that says how it went and can be followed and stopped, and that writes no
+// snapshot files: each image is kept as its resource bytes (see format_image.h), so the entries
+// and thumbnails are ready without writing or decoding every image first. After
+// CannotRead and NotRecognised Groups is as it was; after Stopped it holds the entries read so
+// far.
 LibraryReadResult ReadLibraryFile(TIconLibrary& library, const std::string& fileName, const TReadProgress& progress);
 
 // The entries of a PE or NE file with the formats their group directories list, named from the
@@ -39,10 +41,13 @@ void ReadNeIcons(const ByteReader& stream, std::vector<TGroupIcon>& groups, TRes
 // Either of them, by the kind of file; false when the file is neither.
 bool ReadLibraryEntries(const ByteReader& stream, std::vector<TGroupIcon>& groups, TResourceList& icons);
 
-// Decodes the image of every format of every entry, writes it to a new snapshot file in
-// library.TempDir and takes its true size and depth; draws each entry's thumbnail. A format
-// whose image is missing or does not decode keeps its directory values and gets no snapshot
-// file (an empty FileName); an entry without a drawable image gets a white thumbnail.
+// Reads the image of every format of every entry: keeps the bytes of its resource in the
+// format's Resource and takes its true size and depth; draws each entry's thumbnail. No snapshot
+// file is written. A format whose image is missing or does not decode keeps its directory values
+// and holds no image (HasImage is false); an entry without a drawable image gets a white
+// thumbnail. Only the thumbnails' images are surely decoded: for the others the header may be
+// all that is read (see TIconBlockReader::peek), so an image whose data turn out broken is left
+// out when it is loaded (LoadFormatImage fails).
 void ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIconLibrary& library);
 // The same, telling `progress` after each entry; false when it stopped the reading.
 bool ExtractIconImages(const ByteReader& stream, const TResourceList& icons, TIconLibrary& library,

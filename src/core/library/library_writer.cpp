@@ -3,6 +3,7 @@
 #include "files/atomic_file.h"
 #include "files/file_access.h"
 #include "library/entry_name.h"
+#include "library/format_image.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -160,15 +161,22 @@ int EncodeLibraryFile(TIconLibrary& library, std::vector<std::uint8_t>& out)
     std::size_t formatIndex = 0;
     for (const TGroupIcon& entry : groups)
         for (const TIconFormat& format : entry.Formats) {
-            // Nothing is written for a format without a snapshot file: its record points at
-            // where its data would start, with length 0, and the file does not grow.
+            // Nothing is written for a format without an image (no snapshot file, or resource
+            // bytes that do not decode): its record points at where its data would start, with
+            // length 0, and the file does not grow. A damaged snapshot file fails the write.
             const std::size_t start = AlignedEnd(file);
             std::error_code ec;
-            if (!format.FileName.empty() && std::filesystem::exists(format.FileName, ec)) {
-                TIconFileAccess access;
-                TIconImage image;
-                if (access.LoadSnapshot(image, format.FileName) != 0)
+            TIconFileAccess access;
+            TIconImage image;
+            bool held = false;
+            if (format.FileName.empty()) {
+                held = !format.Resource.empty() && LoadFormatImage(format, image, access) == 0;
+            } else if (std::filesystem::exists(format.FileName, ec)) {
+                if (LoadFormatImage(format, image, access) != 0)
                     return Fail(library, access.ErrorText);
+                held = true;
+            }
+            if (held) {
                 file.seek(start);
                 if (access.WriteImageData(file, image) != 0)
                     return Fail(library, access.ErrorText);

@@ -6,6 +6,7 @@
 #include "document/file_path.h"
 #include "files/file_access.h"
 #include "library/entry_name.h"
+#include "library/format_image.h"
 #include "library/library_items.h"
 #include "library/library_store.h"
 #include "library/thumbnail.h"
@@ -65,7 +66,7 @@ void Tfrm_Icon_Lib::EditEntry(int index)
         TIconFileAccess access;
         for (const TIconFormat& format : entry.Formats) {
             TIconImage image;
-            if (!format.FileName.empty() && access.LoadSnapshot(image, format.FileName) == 0)
+            if (LoadFormatImage(format, image, access) == 0)
                 document.AddImage(std::move(image));
         }
         const int loaded = int(document.Images.size());

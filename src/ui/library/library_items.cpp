@@ -1,6 +1,7 @@
 #include "library/library_items.h"
 
 #include "dialogs/raster_image.h"
+#include "library/format_image.h"
 
 #include <QPixmap>
 
@@ -24,9 +25,7 @@ QString UnopenableReason(const TGroupIcon& entry, bool editable)
 {
     if (entry.Count <= 0)
         return editable ? QString() : QStringLiteral("The icon group holds no images.");
-    const bool anyReadable = std::any_of(entry.Formats.begin(), entry.Formats.end(),
-                                         [](const TIconFormat& format) { return !format.FileName.empty(); });
-    if (anyReadable)
+    if (std::any_of(entry.Formats.begin(), entry.Formats.end(), HasImage))
         return QString();
     return QStringLiteral("None of its %1 pictures can be read as an icon image.").arg(entry.Count);
 }

@@ -1,7 +1,10 @@
 #include "files/atomic_file.h"
+#include "library/format_image.h"
 #include "library/library_reader.h"
+#include "library/library_writer.h"
 #include "library/resource_tables.h"
 #include "library/stored_icons.h"
+#include "raster/composite.h"
 #include "resource_builders.h"
 #include "test_support.h"
 
@@ -110,8 +113,8 @@ TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
               LibraryReadResult::Stopped);
     EXPECT_EQ(told, (std::vector<std::size_t>{106, 206}));
     ASSERT_EQ(stopped.library.Groups.size(), 6u);
-    EXPECT_FALSE(stopped.library.Groups[1].Formats[0].FileName.empty());
-    EXPECT_TRUE(stopped.library.Groups[2].Formats[0].FileName.empty());
+    EXPECT_TRUE(HasImage(stopped.library.Groups[1].Formats[0]));
+    EXPECT_FALSE(HasImage(stopped.library.Groups[2].Formats[0]));
     EXPECT_EQ(ReadLibraryFile(whole.library, FixturePath("pe32-regedit.exe"), {}), LibraryReadResult::Read);
     EXPECT_EQ(whole.library.Groups.size(), 6u);
 }
@@ -135,6 +138,105 @@ TEST(LibraryReader, ExtractedIconsHoldTheImagesOfTheSnapshots)
         }));
     }
     EXPECT_EQ(entry, 6u);
+}
+
+TEST(LibraryReader, AnOpenedLibraryWritesSnapshotFilesOnlyWhenAsked)
+{
+    // The same file read as the library window reads it and with every snapshot file written.
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(ReadWholeFile(FixturePath("pe32-regedit.exe"), bytes));
+    Library held, written;
+    ASSERT_EQ(ReadLibraryFile(held.library, FixturePath("pe32-regedit.exe"), {}), LibraryReadResult::Read);
+    written.read(bytes);
+    EXPECT_TRUE(std::filesystem::is_empty(held.library.TempDir));
+    ASSERT_EQ(held.library.Groups.size(), written.library.Groups.size());
+    TIconFileAccess access;
+    for (std::size_t i = 0; i < held.library.Groups.size(); ++i) {
+        const TGroupIcon& entry = held.library.Groups[i];
+        EXPECT_EQ(entry.Thumbnail, written.library.Groups[i].Thumbnail) << i;
+        for (std::size_t j = 0; j < entry.Formats.size(); ++j) {
+            const TIconFormat& format = entry.Formats[j];
+            TIconImage image;
+            ASSERT_EQ(LoadFormatImage(format, image, access), 0) << i << " " << j;
+            EXPECT_TRUE(SamePixels(image, written.load(i, j))) << i << " " << j;
+            EXPECT_EQ(std::tuple(format.Width, format.Height, format.BitCount),
+                      std::tuple(image.Width, image.Height, DepthToBits(image.ColorDepth)));
+        }
+    }
+    // Written out straight away, the held images give the same library file.
+    std::vector<std::uint8_t> fromHeld, fromWritten;
+    ASSERT_EQ(EncodeLibraryFile(held.library, fromHeld), 0);
+    ASSERT_EQ(EncodeLibraryFile(written.library, fromWritten), 0);
+    EXPECT_EQ(fromHeld, fromWritten);
+
+    // Snapshot files are written on request, and take the place of the bytes.
+    ASSERT_EQ(WriteSnapshotFiles(held.library), 0);
+    for (const TGroupIcon& entry : held.library.Groups)
+        for (const TIconFormat& format : entry.Formats)
+            EXPECT_TRUE(format.Resource.empty() && std::filesystem::exists(format.FileName)) << format.FileName;
+}
+
+TEST(LibraryReader, ImagesKnownByTheirHeaderAreCheckedWhenLoaded)
+{
+    // A 256 x 256 PNG whose image data are broken (one byte of its first IDAT chunk), listed
+    // after a 16 x 16 image, where it is the thumbnail's choice, and after a 32 x 32 one, where
+    // it is not; and the same PNG unbroken.
+    const TIconImage big = test::PatternImage(256, 256, Depth32);
+    const std::vector<std::uint8_t> good = test::IconBlock(big);
+    std::vector<std::uint8_t> broken = good;
+    const auto idat = std::search(broken.begin(), broken.end(), std::begin("IDAT"), std::end("IDAT") - 1);
+    ASSERT_NE(idat, broken.end());
+    idat[8] ^= 0xFF;
+    const std::vector<std::uint8_t> file =
+        test::MakePe({{14, 1, test::GroupDirectory({{16, 16, 4, 1}, {0, 0, 32, 2}})},
+                      {14, 2, test::GroupDirectory({{32, 32, 32, 3}, {0, 0, 32, 2}})},
+                      {14, 3, test::GroupDirectory({{0, 0, 32, 4}})},
+                      {3, 1, test::IconBlock(test::PatternImage(16, 16, Depth4))},
+                      {3, 2, broken},
+                      {3, 3, test::IconBlock(test::PatternImage(32, 32, Depth32))},
+                      {3, 4, good}})
+            .bytes;
+    Library lib;
+    const ByteReader stream(file);
+    TResourceList icons;
+    ASSERT_TRUE(ReadLibraryEntries(stream, lib.library.Groups, icons));
+    ExtractIconImages(stream, icons, lib.library);
+    const auto thumbnailOf = [](const TIconImage& image) {
+        Raster thumbnail(32, 32);
+        DrawIconImageFitted(image, thumbnail);
+        return thumbnail;
+    };
+    const std::vector<TGroupIcon>& groups = lib.library.Groups;
+    ASSERT_EQ(groups.size(), 3u);
+    // Decoded for the thumbnail, it fails: the entry's other image stands for it instead.
+    EXPECT_FALSE(HasImage(groups[0].Formats[1]));
+    EXPECT_EQ(std::tuple(groups[0].Formats[1].Width, groups[0].Formats[1].BitCount), std::tuple(0, 32));
+    EXPECT_EQ(groups[0].Thumbnail, thumbnailOf(test::PatternImage(16, 16, Depth4)));
+    // Not needed for the thumbnail, it is taken by its header, and fails to load.
+    const TIconFormat& unchecked = groups[1].Formats[1];
+    EXPECT_TRUE(HasImage(unchecked));
+    EXPECT_EQ(std::tuple(unchecked.Width, unchecked.Height, unchecked.BitCount), std::tuple(256, 256, 32));
+    TIconImage image;
+    TIconFileAccess access;
+    EXPECT_EQ(LoadFormatImage(unchecked, image, access), -1);
+    ASSERT_EQ(LoadFormatImage(groups[2].Formats[0], image, access), 0);
+    EXPECT_TRUE(SamePixels(image, big));
+    EXPECT_EQ(groups[2].Thumbnail, thumbnailOf(big));
+
+    // Written out, it has no data (read back, the next image's data are not taken for it), and
+    // the rest of the library is whole.
+    std::vector<std::uint8_t> written;
+    ASSERT_EQ(EncodeLibraryFile(lib.library, written), 0);
+    Library back;
+    back.read(written);
+    ASSERT_EQ(back.library.Groups.size(), 3u);
+    EXPECT_FALSE(HasImage(back.library.Groups[1].Formats[1]));
+    EXPECT_TRUE(SamePixels(back.load(1, 0), test::PatternImage(32, 32, Depth32)));
+    EXPECT_TRUE(SamePixels(back.load(2, 0), big));
+    // Snapshot files are written for the images that decode.
+    ASSERT_EQ(WriteSnapshotFiles(lib.library), 0);
+    EXPECT_FALSE(HasImage(lib.library.Groups[1].Formats[1]));
+    EXPECT_TRUE(SamePixels(lib.load(2, 0), big));
 }
 
 // Two groups of a 16 x 16 and a 48 x 48 image; the second group's 48 x 48 image is missing.
