@@ -104,7 +104,6 @@ private slots:
         outOfRange[69] = char(0x19), outOfRange[70] = char(0xFC), outOfRange[71] = char(0xFF),
         outOfRange[72] = char(0xFF); // saturation -999
         QTest::newRow("missing") << QByteArray() << true << 115 << 24;
-        QTest::newRow("132 bytes") << QByteArray(132, char(0x7F)) << true << 115 << 24;
         QTest::newRow("out of range") << outOfRange << false << 1024 << -127;
     }
     void unreadableFileGivesTheMessageOnceAndTheShippedOptions()

@@ -47,10 +47,6 @@ TEST(NewIconImageTest, IsWhiteFullyTransparentWithTheDefaultPalette)
     white.fill(255, 255, 255);
     EXPECT_EQ(image.Mask, white);
     EXPECT_EQ(image.Bitmap, white);
-    for (auto [depth, entries] : {std::pair{Depth4, 16}, std::pair{Depth24, 0}}) {
-        NewIconImage(image, 16, 16, -1, depth);
-        EXPECT_EQ(image.Palette.palNumEntries, entries);
-    }
 }
 
 TEST(IconDocumentTest, AddImageCopiesTopLeftAndDeleteImageShiftsTheRest)
