@@ -69,13 +69,13 @@ private slots:
             bool ok;
             QString shownSize; // what the next run shows
             QString shownColour;
-            int width, height, depth, entries; // the record taken after OK
+            int width, height, depth; // the record taken after OK; its palette is the core's
         };
         const Run runs[] = {
-            {"rdb_32x32", 0, 0, "rdb_8bits", true, "rdb_32x32", "rdb_8bits", 32, 32, Depth8, 256},
-            {"", 0, 0, "rdb_24bits", true, "rdb_32x32", "rdb_24bits", 32, 32, Depth24, 0},
-            {"rdb_256x256", 0, 0, "rdb_1bit", false, "rdb_32x32", "rdb_24bits", 0, 0, 0, 0},
-            {"", 60, 20, "rdb_4bits", true, "rdb_Custom", "rdb_4bits", 60, 20, Depth4, 16},
+            {"rdb_32x32", 0, 0, "rdb_8bits", true, "rdb_32x32", "rdb_8bits", 32, 32, Depth8},
+            {"", 0, 0, "rdb_24bits", true, "rdb_32x32", "rdb_24bits", 32, 32, Depth24},
+            {"rdb_256x256", 0, 0, "rdb_1bit", false, "rdb_32x32", "rdb_24bits", 0, 0, 0},
+            {"", 60, 20, "rdb_4bits", true, "rdb_Custom", "rdb_4bits", 60, 20, Depth4},
         };
         Tfrm_add_new_image dialog(*services_);
         TIconImageArray images{SolidImage(16, 16, Depth32, MakeColor(1, 2, 3))};
@@ -103,9 +103,6 @@ private slots:
                 QCOMPARE(record.Width, run.width);
                 QCOMPARE(record.Height, run.height);
                 QCOMPARE(record.ColorDepth, run.depth);
-                QCOMPARE(int(record.Palette.palNumEntries), run.entries);
-                QCOMPARE(int(record.Palette.palVersion), 768);
-                QVERIFY(record.Bitmap.empty() && record.Mask.empty());
             }
             dialog.Prepare(&images, 0);
             QCOMPARE(checkedName(dialog, kSizeRadios), run.shownSize);
