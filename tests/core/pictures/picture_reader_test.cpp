@@ -184,20 +184,6 @@ TEST(GifPicture, ReadsTheFirstFrameWithItsTransparentIndex)
             }
         EXPECT_EQ(pixels, expected);
     }
-
-    // ImageMagick's GIF of a picture with an alpha ramp: opaque where the ramp was well above
-    // half, transparent well below.
-    const TPictureResult gif = ReadPicture(test::FixturePath("pictures/board-transparent.gif"));
-    const TPictureResult png = ReadPicture(test::FixturePath("pictures/board-alpha.png"));
-    ASSERT_TRUE(gif.Loaded() && png.Loaded());
-    ASSERT_TRUE(gif.Picture.hasAlpha());
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 96; ++x) {
-            const int a = gif.Picture.alpha(x, y), source = png.Picture.alpha(x, y);
-            ASSERT_TRUE(a == 0 || a == 255);
-            if (source > 150 || source < 100)
-                ASSERT_EQ(a, source > 150 ? 255 : 0) << x << "," << y;
-        }
 }
 
 TEST(IcoPicture, TakesTheLargestImageThenTheDeepest)
