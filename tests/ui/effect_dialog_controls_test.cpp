@@ -50,7 +50,7 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("depth");
         for (const char* action : {"act_Stroke", "act_Shadow"})
-            for (int depth : {Depth4, Depth8, Depth24, Depth32})
+            for (int depth : {Depth4, Depth32})
                 QTest::addRow("%s %d-bit", action, DepthToBits(depth)) << QString::fromLatin1(action) << depth;
     }
     void strokeAndShadowColours()
