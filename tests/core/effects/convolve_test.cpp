@@ -110,13 +110,5 @@ TEST(FilterTest, EveryFilterMatchesTheStraightforwardConvolutionWithChosenChanne
         }
 }
 
-TEST(FilterTest, NamesFallBackToNull)
-{
-    EXPECT_STREQ(FilterNamed("Etch").Name, "Etch");
-    EXPECT_STREQ(FilterNamed("Laplacian  Horz./Vert").Name, "Laplacian  Horz./Vert");
-    for (const char* unknown : {"", "Laplacian Horz./Vert", "etch", "Nothing"})
-        EXPECT_EQ(&FilterNamed(unknown), &BuiltInFilters()[0]) << unknown;
-}
-
 } // namespace
 } // namespace ormel

@@ -7,19 +7,6 @@
 namespace ormel {
 namespace {
 
-TEST(DepthCodes, ConvertBothWaysWithFallbackTo32Bits)
-{
-    const int bits[] = {1, 4, 8, 24, 32};
-    for (int code = 1; code <= 5; ++code) {
-        EXPECT_EQ(DepthToBits(code), bits[code - 1]);
-        EXPECT_EQ(BitsToDepth(bits[code - 1]), code);
-    }
-    for (int outside : {0, 7})
-        EXPECT_EQ(DepthToBits(outside), 32);
-    for (int outside : {2, 16})
-        EXPECT_EQ(BitsToDepth(outside), 5);
-}
-
 TEST(PaletteColorTest, MasksTheIndexByThePaletteSizeAndPassesOtherSizesThrough)
 {
     TLogPalette palette;
