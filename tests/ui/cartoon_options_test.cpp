@@ -104,7 +104,6 @@ private slots:
         outOfRange[69] = char(0x19), outOfRange[70] = char(0xFC), outOfRange[71] = char(0xFF),
         outOfRange[72] = char(0xFF); // saturation -999
         QTest::newRow("missing") << QByteArray() << true << 115 << 24;
-        QTest::newRow("132 bytes") << QByteArray(132, char(0x7F)) << true << 115 << 24;
         QTest::newRow("out of range") << outOfRange << false << 1024 << -127;
     }
     void unreadableFileGivesTheMessageOnceAndTheShippedOptions()
@@ -250,24 +249,19 @@ private slots:
         QCOMPARE(second.Renderer().Controls.Detail, 300);
         QCOMPARE(SpinValue(second, "Spn_Darkness2"), 200);
         QVERIFY(second.findChild<QCheckBox*>(QStringLiteral("Chk_Remain"))->isChecked());
-        for (const auto ending : {"btn_Cancel", "escape"}) {
-            dialogs_->dialogHandlers << [ending](QDialog& d) {
-                d.show();
-                TypeNumber(d, QStringLiteral("Spn_Detail"), 900);
-                Click(d, "Chk_Remain");
-                QCoreApplication::processEvents();
-                if (QLatin1String(ending) == QLatin1String("escape"))
-                    QTest::keyClick(&d, Qt::Key_Escape);
-                else
-                    PressButton(d, ending);
-                return d.result();
-            };
-            QVERIFY(!second.Execute({BlankImage(32, 32, Depth32)}, 0, crop_, kCropRect));
-            QCOMPARE(second.Renderer().Controls.Detail, 300);
-            QVERIFY(second.Renderer().Controls.RemainDark);
-            QCOMPARE(SpinValue(second, "Spn_Detail"), 300);
-            QCOMPARE(ReadBytes(settingsFile()), written);
-        }
+        dialogs_->dialogHandlers << [](QDialog& d) {
+            d.show();
+            TypeNumber(d, QStringLiteral("Spn_Detail"), 900);
+            Click(d, "Chk_Remain");
+            QCoreApplication::processEvents();
+            PressButton(d, "btn_Cancel");
+            return d.result();
+        };
+        QVERIFY(!second.Execute({BlankImage(32, 32, Depth32)}, 0, crop_, kCropRect));
+        QCOMPARE(second.Renderer().Controls.Detail, 300);
+        QVERIFY(second.Renderer().Controls.RemainDark);
+        QCOMPARE(SpinValue(second, "Spn_Detail"), 300);
+        QCOMPARE(ReadBytes(settingsFile()), written);
         QVERIFY(dialogs_->messages.isEmpty());
     }
 };

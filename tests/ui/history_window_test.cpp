@@ -97,20 +97,6 @@ private slots:
         services_.reset();
     }
 
-    void newImageListsOneStepNew()
-    {
-        QCOMPARE(window_->size(), QSize(219, 225));
-        QTableWidget* history = list("lsv_history");
-        QCOMPARE(history->columnWidth(0), 120);
-        QVERIFY(history->columnWidth(1) >= 60); // wider only when a whole time needs it
-
-        openDocument({BlankImage(16, 16, Depth32)});
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}}));
-        QCOMPARE(selectedRow("lsv_history"), 0);
-        QCOMPARE(history->item(0, 0)->icon().availableSizes().value(0), QSize(32, 32));
-        QVERIFY(!window_->CanUndo() && !window_->CanRedo());
-    }
-
     void clickingARowUndoesOrRedoesEveryStepUpToIt()
     {
         Tfrm_childwin* document = openDocument({BlankImage(16, 16, Depth24)});
@@ -130,13 +116,10 @@ private slots:
         QCOMPARE(painted(document), 30);
         QVERIFY(!window_->CanRedo());
 
-        // The keyboard moves through the list the same way, and so do the Edit menu's commands.
+        // The keyboard moves through the list the same way (the Edit menu's Undo and Redo are
+        // driven in the user flow test).
         list("lsv_history")->setFocus();
         QTest::keyClick(list("lsv_history"), Qt::Key_Up);
-        QCOMPARE(painted(document), 20);
-        window_->Undo();
-        QCOMPARE(painted(document), 10);
-        window_->Redo();
         QCOMPARE(painted(document), 20);
         QCOMPARE(selectedRow("lsv_history"), 2);
 
@@ -193,9 +176,11 @@ private slots:
         QVERIFY(!window_->CanUndo());
     }
 
-    void recycledImagesComeBackIntoIconsWithoutTheirFormat()
+    // An unreadable snapshot stays in the bin with the reason shown; a readable one comes back
+    // into the active icon. The captions and the refusal of a format the icon has are pinned
+    // in the core.
+    void recycledImagesComeBackIntoTheActiveIcon()
     {
-        Tfrm_childwin* holder = openDocument({BlankImage(32, 32, Depth32)});
         TIconImage deleted = BlankImage(32, 32, Depth32);
         deleted.Bitmap.pixel(0, 0)[0] = 77;
         TIconImage damaged = BlankImage(16, 16, Depth4);
@@ -205,19 +190,8 @@ private slots:
         }
         QTableWidget* bin = list("lsv_recycle");
         QCOMPARE(bin->rowCount(), 2);
-        QCOMPARE(bin->item(0, 0)->text(), QStringLiteral("32x32:32"));
-        QCOMPARE(bin->item(1, 0)->text(), QStringLiteral("16x16:4 "));
         auto* restore = window_->findChild<QAction*>(QStringLiteral("act_Restore"));
         window_->findChild<QTabWidget*>(QStringLiteral("pgc_history"))->setCurrentIndex(1);
-
-        clickRow("lsv_recycle", 0);
-        restore->trigger();
-        QCOMPARE(dialogs_->messages,
-                 (Messages{{"Restore image", "The image format \"32x32 : 32 bits\" is alreay exists in this icon."}}));
-        QCOMPARE(holder->Document().Images.size(), std::size_t(1));
-
-        // An unreadable snapshot stays in the bin.
-        dialogs_->messages.clear();
         std::ofstream(services_->history().RecycleBin().Items()[1].FileName) << "damaged";
         Tfrm_childwin* target = openDocument({BlankImage(16, 16, Depth24)});
         clickRow("lsv_recycle", 1);

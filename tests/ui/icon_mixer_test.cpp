@@ -205,7 +205,6 @@ private slots:
         QTest::addColumn<int>("dialogsRun");
         QTest::newRow("cancel") << 2 << true << QString() << 1;
         QTest::newRow("one icon") << 1 << true << QStringLiteral("At least two icons opening.") << 0;
-        QTest::newRow("no icon") << 0 << true << QStringLiteral("At least two icons opening.") << 0;
         QTest::newRow("no common size") << 3 << false << QStringLiteral("No same size in icons, can not be mixed!")
                                         << 1;
     }

@@ -1,8 +1,6 @@
-#include "document/document_window.h"
-#include "main/main_window.h"
 #include "raster/paint.h"
 #include "tools/paste_placement.h"
-#include "ui_test_support.h"
+#include "frame_fixture.h"
 
 #include <QClipboard>
 #include <QListWidget>
@@ -10,7 +8,6 @@
 #include <QPushButton>
 
 #include <cstdlib>
-#include <memory>
 
 using namespace ormel;
 using namespace ormel::test;
@@ -43,31 +40,21 @@ TIconImage Target(int depth)
 
 } // namespace
 
-class PasteTest : public QObject {
+class PasteTest : public QObject, FrameFixture {
     Q_OBJECT
 
-    FakeDialogs* dialogs_ = nullptr;
-    std::unique_ptr<Tfrm_main> frame_;
-
-    QAction* action(const char* name) { return frame_->findChild<QAction*>(QLatin1String(name)); }
-    Tfrm_childwin* open(TIconImage image)
-    {
-        TIconDocument document;
-        document.AddImage(std::move(image));
-        document.CurrentIndex = 0;
-        return frame_->AddDocumentWindow(std::move(document));
-    }
+    Tfrm_childwin* open(TIconImage image) { return openImages({std::move(image)}); }
     QString lastStep() { return QString::fromStdString(frame_->Services().history().CurrentItem()->Steps.back().Caption); }
     std::size_t steps() { return frame_->Services().history().CurrentItem()->Steps.size(); }
     // Answers the paste dialog: presses a button of it, checks it, then OK or Cancel.
-    void answer(const char* button, bool ok, std::function<void(QDialog&)> check = {})
+    void answer(const char* button, bool ok, std::function<void(QDialog&)> inspect = {})
     {
         dialogs_->dialogHandlers << [=](QDialog& dialog) {
             dialog.show();
             if (button != nullptr)
                 QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-            if (check)
-                check(dialog);
+            if (inspect)
+                inspect(dialog);
             return ok ? int(QDialog::Accepted) : int(QDialog::Rejected);
         };
     }
@@ -75,8 +62,7 @@ class PasteTest : public QObject {
 private slots:
     void init()
     {
-        frame_ = MakeFrame(dialogs_);
-        frame_->show();
+        startFrame();
         QGuiApplication::clipboard()->clear();
     }
     void cleanup() { frame_.reset(); }

@@ -100,27 +100,6 @@ private slots:
         QVERIFY(darkest < 64);
     }
 
-    // Stretched over the copy rectangle (2, 16)-(41, 27) of its square; a quarter turn about
-    // the square's centre makes the wide text tall and keeps it clear of the edges.
-    void placesTheTextInASquareAndTurnsIt()
-    {
-        QtTextRasterizer rasterizer;
-        Raster flat, turned;
-        TRect square;
-        RenderText(flat, "Hello", SansFont(), 40, 12, 0, false, square, rasterizer);
-        QCOMPARE(square, (TRect{0, 0, 44, 44}));
-        QVERIFY(flat.width() >= 44 && flat.height() >= 44);
-        const TRect across = InkBounds(flat, square);
-        QVERIFY(across.Left >= 2 && across.Left <= 4 && across.Right <= 41 && across.Right >= 38);
-        QVERIFY(across.Top >= 16 && across.Bottom <= 27);
-
-        RenderText(turned, "Hello", SansFont(), 40, 12, 90, false, square, rasterizer);
-        const TRect up = InkBounds(turned, square);
-        QVERIFY(up.Height() > 2 * up.Width());
-        QVERIFY(std::abs(up.Height() - across.Width()) <= 2);
-        QVERIFY(std::abs(up.Width() - across.Height()) <= 2);
-        QVERIFY(up.Top >= 2 && up.Bottom <= 42 && up.Left >= 2 && up.Right <= 42);
-    }
 };
 
 QTEST_MAIN(TextRasterizerTest)

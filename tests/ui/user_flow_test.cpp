@@ -66,8 +66,11 @@ private slots:
         // and from the history list.
         document->CurrentImage()->Bitmap.pixel(0, 0)[0] = 10;
         document->CurrentImage()->Mask.pixel(0, 0)[0] = 0;
+        QWidget* strip = document->findChild<QWidget*>(QStringLiteral("img_strip"));
+        const QImage cellsBefore = strip->grab().toImage();
         trigger("act_FlipHorizontal");
         trigger("act_Rotate90CW");
+        QVERIFY(strip->grab().toImage() != cellsBefore); // the current cell shows the change
         const Raster turned = document->CurrentImage()->Bitmap;
         trigger("act_Undo");
         trigger("act_Redo");

@@ -58,17 +58,5 @@ TEST(ToneAdjustTest, SaturationAndOffsets)
     EXPECT_EQ(shifted.palPalEntry[2], palette.palPalEntry[2]);
 }
 
-TEST(ToneAdjustTest, InvertChangesThePaletteOrElseThePixels)
-{
-    TLogPalette palette;
-    palette.palNumEntries = 2;
-    palette.palPalEntry[1] = {255, 0, 10, 0};
-    const auto invert = [&](TLogPalette* p) { return [p](Raster& r, TRect rect) { InvertColors(r, rect, p); }; };
-    EXPECT_EQ(Adjusted({0, 100, 255}, invert(&palette)), (Bgr{0, 100, 255}));
-    EXPECT_EQ(palette.palPalEntry[1], (TPaletteEntry{0, 255, 245, 0}));
-    palette.palNumEntries = 0;
-    EXPECT_EQ(Adjusted({0, 100, 255}, invert(&palette)), (Bgr{255, 155, 0}));
-}
-
 } // namespace
 } // namespace ormel

@@ -50,51 +50,5 @@ TEST(IcoFixtures, OpenWithExactlyTheListedImages)
     }
 }
 
-TEST(IcoFixtures, GreyPngEntryOpensAsThirtyTwoBitGrey)
-{
-    TIconFileAccess access;
-    TIconDocument document;
-    ASSERT_EQ(access.OpenIconFile(test::FixturePath("wine-shell32-grey-png.ico"), document), 0);
-    const TIconImage& big = document.Images[0];
-    EXPECT_EQ(big.ColorDepth, Depth32);
-    int translucent = 0;
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x) {
-            const std::uint32_t c = test::ColourAt(big, x, y);
-            ASSERT_EQ(c & 0xFF, (c >> 8) & 0xFF);
-            ASSERT_EQ(c & 0xFF, (c >> 16) & 0xFF);
-            const int t = test::TransparencyAt(big, x, y);
-            translucent += t > 0 && t < 255;
-        }
-    EXPECT_GT(translucent, 0);
-}
-
-// Written back in our layout, every image reads back with its colours and transparency
-// (below 32 bits in the bitmap form only full transparency is kept).
-TEST(IcoFixtures, SurviveARoundTripThroughOurWriter)
-{
-    for (const auto& [name, expected] : ListedIcons()) {
-        TIconFileAccess access;
-        TIconDocument original;
-        ASSERT_EQ(access.OpenIconFile(test::FixturePath(name), original), 0);
-        TIconDocument again;
-        ASSERT_EQ(access.ReadIconData(test::Encode(original.Images), again), 0) << name << ": " << access.ErrorText;
-        ASSERT_EQ(again.Images.size(), original.Images.size());
-        for (std::size_t i = 0; i < original.Images.size(); ++i) {
-            const TIconImage& a = original.Images[i];
-            const TIconImage& b = again.Images[i];
-            const bool dib = a.Width <= 128 && a.Height <= 128;
-            ASSERT_EQ(b.ColorDepth, a.ColorDepth) << name << " #" << i;
-            for (int y = 0; y < a.Height; ++y)
-                for (int x = 0; x < a.Width; ++x) {
-                    const int ta = test::TransparencyAt(a, x, y);
-                    const int expectedT = dib && a.ColorDepth != Depth32 ? (ta == 255 ? 255 : 0) : ta;
-                    ASSERT_EQ(test::TransparencyAt(b, x, y), expectedT) << name << " #" << i;
-                    ASSERT_EQ(test::ColourAt(b, x, y), test::ColourAt(a, x, y)) << name << " #" << i;
-                }
-        }
-    }
-}
-
 } // namespace
 } // namespace ormel

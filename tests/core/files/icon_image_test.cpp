@@ -7,19 +7,6 @@
 namespace ormel {
 namespace {
 
-TEST(DepthCodes, ConvertBothWaysWithFallbackTo32Bits)
-{
-    const int bits[] = {1, 4, 8, 24, 32};
-    for (int code = 1; code <= 5; ++code) {
-        EXPECT_EQ(DepthToBits(code), bits[code - 1]);
-        EXPECT_EQ(BitsToDepth(bits[code - 1]), code);
-    }
-    for (int outside : {0, 7})
-        EXPECT_EQ(DepthToBits(outside), 32);
-    for (int outside : {2, 16})
-        EXPECT_EQ(BitsToDepth(outside), 5);
-}
-
 TEST(PaletteColorTest, MasksTheIndexByThePaletteSizeAndPassesOtherSizesThrough)
 {
     TLogPalette palette;
@@ -47,10 +34,6 @@ TEST(NewIconImageTest, IsWhiteFullyTransparentWithTheDefaultPalette)
     white.fill(255, 255, 255);
     EXPECT_EQ(image.Mask, white);
     EXPECT_EQ(image.Bitmap, white);
-    for (auto [depth, entries] : {std::pair{Depth4, 16}, std::pair{Depth24, 0}}) {
-        NewIconImage(image, 16, 16, -1, depth);
-        EXPECT_EQ(image.Palette.palNumEntries, entries);
-    }
 }
 
 TEST(IconDocumentTest, AddImageCopiesTopLeftAndDeleteImageShiftsTheRest)

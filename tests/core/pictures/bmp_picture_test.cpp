@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace ormel {
 namespace {
 
@@ -128,7 +126,6 @@ TEST(BmpPicture, RefusesDamagedAndUnreadableForms)
         {"bit fields at 24 bits", {40, 1, 1, 24, 3, {1, 2, 4}, {}, Bytes(4, 0)}, TPictureOutcome::Unrecognised},
         {"embedded PNG", {40, 1, 1, 0, 5, {}, {}, Bytes(8, 0)}, TPictureOutcome::Unrecognised},
         {"11-bit pixels", {40, 1, 1, 11, 0, {}, {}, Bytes(4, 0)}, TPictureOutcome::Unrecognised},
-        {"101 megapixels", {40, 10100, 10000, 24, 0, {}, {}, Bytes(4, 0)}, TPictureOutcome::TooLarge},
         {"sides whose product overflows 32 bits", {40, 0x7FFFFFFF, INT32_MIN, 24, 0, {}, {}, Bytes(4, 0)},
          TPictureOutcome::TooLarge},
     };
@@ -156,26 +153,6 @@ TEST(BmpPicture, ReadsWhatImageMagickWrites)
     EXPECT_EQ(rle.height(), 64);
     EXPECT_FALSE(rle.hasAlpha());
     EXPECT_EQ(AllPixels(rle), AllPixels(plain));
-
-    // 5-6-5 bit fields: every channel is one of the levels its bits can give, and within one of
-    // those steps of the 24-bit original.
-    const TPicture wide = Load("board-24bit.bmp"), narrow = Load("board-rgb565.bmp");
-    ASSERT_EQ(narrow.width(), wide.width());
-    ASSERT_EQ(narrow.height(), wide.height());
-    const int bits[3] = {5, 6, 5}; // blue, green, red
-    for (int c = 0; c < 3; ++c) {
-        SCOPED_TRACE("channel " + std::to_string(c));
-        const int top = (1 << bits[c]) - 1, step = (255 + top - 1) / top;
-        std::vector<bool> isLevel(256, false);
-        for (int v = 0; v <= top; ++v)
-            isLevel[static_cast<std::size_t>((v * 255 + top / 2) / top)] = true;
-        for (int y = 0; y < wide.height(); ++y)
-            for (int x = 0; x < wide.width(); ++x) {
-                const int ours = narrow.Colour.pixel(x, y)[c];
-                ASSERT_TRUE(isLevel[static_cast<std::size_t>(ours)]) << ours;
-                ASSERT_LE(std::abs(ours - wide.Colour.pixel(x, y)[c]), step) << x << "," << y;
-            }
-    }
 
     // A 32-bit version 5 BMP with alpha matches the PNG it was converted from.
     const TPicture bmp = Load("board-alpha.bmp"), png = Load("board-alpha.png");

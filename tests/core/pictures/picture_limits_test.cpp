@@ -42,9 +42,9 @@ std::vector<Sample> Samples()
     return samples;
 }
 
-// Every cut of every sample is refused (but for the bytes the format does not need), and no
-// header byte, nor every fifth byte after the headers, changed into 0 or 255 breaks the readers.
-TEST(PictureLimits, RefusesTruncatedFilesAndSurvivesDamagedOnes)
+// Every cut of every sample is refused (but for the bytes the format does not need): a short
+// file is never reported as read. Damaged bytes are the fuzz targets' share.
+TEST(PictureLimits, RefusesTruncatedFiles)
 {
     for (const Sample& sample : Samples()) {
         SCOPED_TRACE(sample.name);
@@ -56,19 +56,6 @@ TEST(PictureLimits, RefusesTruncatedFilesAndSurvivesDamagedOnes)
             ASSERT_FALSE(cut.Message.empty());
             ASSERT_TRUE(cut.Picture.Colour.empty());
         }
-        // Changed sizes may be valid: a lower limit keeps the pictures they ask for small.
-        TPictureReadOptions options;
-        options.MaxPixels = 100'000;
-        for (std::size_t at = 0; at < sample.bytes.size(); at += at < 128 ? 1 : 5)
-            for (std::uint8_t value : {std::uint8_t(0), std::uint8_t(255)}) {
-                Bytes changed = sample.bytes;
-                changed[at] = value;
-                const TPictureResult result = ReadPictureData(changed, options);
-                if (result.Loaded()) {
-                    const TPicture& p = result.Picture;
-                    ASSERT_TRUE(p.Alpha.empty() || p.Alpha.size() == std::size_t(p.width()) * std::size_t(p.height()));
-                }
-            }
     }
 }
 

@@ -53,14 +53,5 @@ TEST(ColourSpace, HsvToRgbAndBack)
         EXPECT_EQ(ToRgb(ToHsv(rgb)), rgb);
 }
 
-TEST(ColourSpace, CopyBitmapFormatTakesTheSourceSize)
-{
-    Raster dest(2, 9);
-    CopyBitmapFormat(Raster(5, 3), dest);
-    EXPECT_EQ(std::pair(dest.width(), dest.height()), std::pair(5, 3));
-    CopyBitmapFormat(Raster(), dest);
-    EXPECT_TRUE(dest.empty());
-}
-
 } // namespace
 } // namespace ormel
