@@ -190,6 +190,14 @@ private slots:
         QCOMPARE(look.Font.Size, 20);
         QVERIFY(look.Font.Bold);
         QVERIFY(Same(*document->CurrentImage(), expected(shown())));
+
+        // Both come back at the next start.
+        emit frame_->Services().aboutToQuit();
+        frame_.reset();
+        frame_ = MakeToolFrame(dialogs_, colours_);
+        QCOMPARE(control<QLineEdit>("edt_TextText")->text(), QStringLiteral("Hi"));
+        QCOMPARE(page().Look(0, 255).Font.Size, 20);
+        QVERIFY(page().Look(0, 255).Font.Bold);
     }
 };
 

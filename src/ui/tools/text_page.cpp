@@ -4,6 +4,7 @@
 #include "main/colour_source.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
+#include "settings/ini_file.h"
 #include "tools/font_dialog.h"
 #include "tools/tool_previews.h"
 
@@ -16,11 +17,14 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace ormel {
 
 namespace {
 
 constexpr int kPreviewSize = 100;
+const std::string kSection = "tools";
 
 } // namespace
 
@@ -53,6 +57,35 @@ TextPage::TextPage(EditorServices& services, TextRasterizer& rasterizer, QWidget
     connect(text_, &QLineEdit::textChanged, this, &TextPage::lookChanged);
     connect(antiAlias_, &QCheckBox::toggled, this, &TextPage::lookChanged);
     connect(this, &TextPage::lookChanged, this, &TextPage::Redraw);
+    // The text and font of the last run come back; they are kept when the editor quits.
+    restoreLook();
+    connect(&services_, &EditorServices::aboutToQuit, this, &TextPage::storeLook);
+}
+
+void TextPage::restoreLook()
+{
+    TIniFile ini;
+    if (!ini.Load(services_.configFile()))
+        return;
+    text_->setText(QString::fromStdString(ini.ReadString(kSection, "edt_TextText", text_->text().toStdString())));
+    font_.Name = ini.ReadString(kSection, "TextFontName", font_.Name);
+    font_.Size = std::clamp(ini.ReadInteger(kSection, "TextFontSize", font_.Size), 3, 999);
+    font_.Bold = ini.ReadBool(kSection, "TextFontBold", font_.Bold);
+    font_.Italic = ini.ReadBool(kSection, "TextFontItalic", font_.Italic);
+    font_.Underline = ini.ReadBool(kSection, "TextFontUnderline", font_.Underline);
+}
+
+void TextPage::storeLook() const
+{
+    TIniFile ini;
+    ini.Load(services_.configFile());
+    ini.WriteString(kSection, "edt_TextText", text_->text().toStdString());
+    ini.WriteString(kSection, "TextFontName", font_.Name);
+    ini.WriteInteger(kSection, "TextFontSize", font_.Size);
+    ini.WriteBool(kSection, "TextFontBold", font_.Bold);
+    ini.WriteBool(kSection, "TextFontItalic", font_.Italic);
+    ini.WriteBool(kSection, "TextFontUnderline", font_.Underline);
+    ini.Save(services_.configFile());
 }
 
 QSpinBox* TextPage::addSpin(const char* name, const QString& label, int minimum, int maximum, int value)

@@ -37,6 +37,8 @@ signals:
 private:
     QSpinBox* addSpin(const char* name, const QString& label, int minimum, int maximum, int value);
     void chooseFont();
+    void restoreLook();
+    void storeLook() const;
     TTextGeometry frame() const;
 
     EditorServices& services_;
