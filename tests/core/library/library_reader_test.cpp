@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <tuple>
 
 namespace ormel {
@@ -96,10 +96,7 @@ TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
     Library missing, text, stopped, whole;
     test::TempDir dir;
     const std::string notes = dir.file("notes.icl");
-    std::FILE* f = std::fopen(notes.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("MZ but nothing else", f);
-    std::fclose(f);
+    std::ofstream(notes, std::ios::binary) << "MZ but nothing else";
     std::vector<std::size_t> told;
     const TReadProgress never = [](std::size_t, std::size_t) { return true; };
     EXPECT_EQ(ReadLibraryFile(missing.library, dir.file("gone.icl"), never), LibraryReadResult::CannotRead);
@@ -323,12 +320,10 @@ TEST(LibraryReader, HostileFilesKeepWhatWasRead)
                                                  {14, 2, test::GroupDirectory({{16, 16, 4, 1}})},
                                                  {3, 1, test::IconBlock(test::PatternImage(16, 16, Depth4))}};
     const test::BuiltPe pe = test::MakePe(resources);
-    test::TempDir temp;
-    const auto groupsOf = [&](const std::vector<std::uint8_t>& bytes) {
-        TIconLibrary library;
-        library.TempDir = temp.file("");
-        ReadIconResourceData(library, bytes);
-        return library.Groups.size();
+    const auto groupsOf = [](const std::vector<std::uint8_t>& bytes) {
+        Library lib;
+        lib.read(bytes);
+        return lib.library.Groups.size();
     };
     ASSERT_EQ(groupsOf(pe.bytes), 2u);
 
