@@ -78,17 +78,13 @@ TEST(LibraryReader, ExecutablesListTheirGroupsAndImages)
         EXPECT_EQ(images, c.images);
     }
 
-    // The directory's width byte 0 becomes 256 once the image is decoded; the 64-bit build of a
-    // program gives the same images as the 32-bit one.
-    Library pe32, pe32plus;
-    ReadIconResources(pe32.library, FixturePath("pe32-hh.exe"));
-    ReadIconResources(pe32plus.library, FixturePath("pe32plus-hh.exe"));
-    ASSERT_EQ(pe32.library.Groups.size(), 1u);
-    ASSERT_EQ(pe32plus.library.Groups.size(), 1u);
-    const TIconFormat& large = pe32.library.Groups[0].Formats[0];
+    // The directory's width byte 0 becomes 256 once the image is decoded. (Every group's pixels
+    // are held against wrestool's by the interop test.)
+    Library hh;
+    ReadIconResources(hh.library, FixturePath("pe32-hh.exe"));
+    ASSERT_EQ(hh.library.Groups.size(), 1u);
+    const TIconFormat& large = hh.library.Groups[0].Formats[0];
     EXPECT_EQ(std::tuple(large.Width, large.Height, large.BitCount), std::tuple(256, 256, 32));
-    for (std::size_t j = 0; j < 10; ++j)
-        EXPECT_TRUE(SamePixels(pe32.load(0, j), pe32plus.load(0, j))) << j;
 }
 
 TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
