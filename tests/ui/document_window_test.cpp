@@ -137,18 +137,6 @@ private slots:
         QCOMPARE(window->Document().Images.size(), std::size_t(1));
         QVERIFY(dialogs_->dialogsRun.isEmpty());
     }
-
-    void captionNamesTheLibraryEntry()
-    {
-        TIconDocument entry;
-        entry.AddImage(BlankImage(16, 16, Depth32));
-        entry.LibEntryName = "Star";
-        entry.LibName = "shell";
-        Tfrm_childwin* fromLibrary = frame_->AddDocumentWindow(std::move(entry));
-        QCOMPARE(fromLibrary->windowTitle(), QStringLiteral("Star in shell library"));
-        fromLibrary->SetModified(true);
-        QCOMPARE(fromLibrary->windowTitle(), QStringLiteral("Star in shell library *"));
-    }
 };
 
 ORMEL_UI_TEST_MAIN(DocumentWindowTest)

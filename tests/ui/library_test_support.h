@@ -4,12 +4,10 @@
 #include "files/file_access.h"
 #include "library/icon_library_window.h"
 #include "library/library_loader.h"
-#include "library/library_reader.h"
 #include "library/library_store.h"
 #include "library/library_writer.h"
 #include "main/floating_windows.h"
 #include "main/main_window.h"
-#include "settings/app_directories.h"
 #include "ui_test_support.h"
 
 #include <QInputDialog>
@@ -91,13 +89,6 @@ protected:
     {
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btn_OK")), Qt::LeftButton);
         return dialog.result();
-    }
-    static TIconLibrary ReadBack(const QString& path, QTemporaryDir& temp)
-    {
-        TIconLibrary read;
-        read.TempDir = temp.path().toStdString() + "/";
-        ReadIconResources(read, path.toStdString());
-        return read;
     }
 
     void makeFrame()

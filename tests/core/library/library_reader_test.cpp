@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <tuple>
 
 namespace ormel {
@@ -78,17 +78,13 @@ TEST(LibraryReader, ExecutablesListTheirGroupsAndImages)
         EXPECT_EQ(images, c.images);
     }
 
-    // The directory's width byte 0 becomes 256 once the image is decoded; the 64-bit build of a
-    // program gives the same images as the 32-bit one.
-    Library pe32, pe32plus;
-    ReadIconResources(pe32.library, FixturePath("pe32-hh.exe"));
-    ReadIconResources(pe32plus.library, FixturePath("pe32plus-hh.exe"));
-    ASSERT_EQ(pe32.library.Groups.size(), 1u);
-    ASSERT_EQ(pe32plus.library.Groups.size(), 1u);
-    const TIconFormat& large = pe32.library.Groups[0].Formats[0];
+    // The directory's width byte 0 becomes 256 once the image is decoded. (Every group's pixels
+    // are held against wrestool's by the interop test.)
+    Library hh;
+    ReadIconResources(hh.library, FixturePath("pe32-hh.exe"));
+    ASSERT_EQ(hh.library.Groups.size(), 1u);
+    const TIconFormat& large = hh.library.Groups[0].Formats[0];
     EXPECT_EQ(std::tuple(large.Width, large.Height, large.BitCount), std::tuple(256, 256, 32));
-    for (std::size_t j = 0; j < 10; ++j)
-        EXPECT_TRUE(SamePixels(pe32.load(0, j), pe32plus.load(0, j))) << j;
 }
 
 TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
@@ -96,10 +92,7 @@ TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
     Library missing, text, stopped, whole;
     test::TempDir dir;
     const std::string notes = dir.file("notes.icl");
-    std::FILE* f = std::fopen(notes.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("MZ but nothing else", f);
-    std::fclose(f);
+    std::ofstream(notes, std::ios::binary) << "MZ but nothing else";
     std::vector<std::size_t> told;
     const TReadProgress never = [](std::size_t, std::size_t) { return true; };
     EXPECT_EQ(ReadLibraryFile(missing.library, dir.file("gone.icl"), never), LibraryReadResult::CannotRead);
@@ -323,12 +316,10 @@ TEST(LibraryReader, HostileFilesKeepWhatWasRead)
                                                  {14, 2, test::GroupDirectory({{16, 16, 4, 1}})},
                                                  {3, 1, test::IconBlock(test::PatternImage(16, 16, Depth4))}};
     const test::BuiltPe pe = test::MakePe(resources);
-    test::TempDir temp;
-    const auto groupsOf = [&](const std::vector<std::uint8_t>& bytes) {
-        TIconLibrary library;
-        library.TempDir = temp.file("");
-        ReadIconResourceData(library, bytes);
-        return library.Groups.size();
+    const auto groupsOf = [](const std::vector<std::uint8_t>& bytes) {
+        Library lib;
+        lib.read(bytes);
+        return lib.library.Groups.size();
     };
     ASSERT_EQ(groupsOf(pe.bytes), 2u);
 

@@ -3,7 +3,7 @@
 #include "files/file_access.h"
 #include "library/library_reader.h"
 #include "library/library_store.h"
-#include "test_support.h"
+#include "resource_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +21,6 @@ std::vector<int> Words(const std::vector<std::uint8_t>& b, std::size_t at, std::
     for (std::size_t i = at; i < at + 2 * count; i += 2)
         words.push_back(b.at(i) | (b.at(i + 1) << 8));
     return words;
-}
-
-std::vector<std::uint8_t> ImageBlock(const TIconImage& image)
-{
-    ByteWriter block;
-    EXPECT_EQ(TIconFileAccess().WriteImageData(block, image), 0);
-    return block.bytes();
 }
 
 struct StoredLibrary {
@@ -73,7 +66,7 @@ TEST(LibraryWriter, LaysOutHeadersRecordsNamesAndAlignedData)
     std::size_t end = 2048 + 6 + 3 * 14, k = 0;
     for (const TIconImageArray* images : {&apple, &pear})
         for (std::size_t i = 0; i < images->size(); ++i, ++k) {
-            const std::vector<std::uint8_t> block = ImageBlock((*images)[i]);
+            const std::vector<std::uint8_t> block = test::IconBlock((*images)[i]);
             const std::vector<int> record = Words(file, 234 + 12 * k, 6);
             const std::size_t start = std::size_t(record[0]) * 1024;
             EXPECT_EQ(start, (end + 1023) / 1024 * 1024) << k;
