@@ -13,8 +13,11 @@ namespace ormel {
 
 TrackSpinPair::TrackSpinPair(QFormLayout& form, const QString& label, const char* trackName, const char* spinName,
                              int minimum, int maximum, int initial)
-    : QObject(form.parent()), track_(new QSlider(Qt::Horizontal)), spin_(new QSpinBox), value_(initial)
+    : track_(new QSlider(Qt::Horizontal)), spin_(new QSpinBox), value_(initial)
 {
+    // The pair goes with its track bar, which the form's widget owns once it is laid out, also
+    // when the form has no widget yet.
+    setParent(track_);
     QString name = label;
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
