@@ -1,6 +1,6 @@
 #include "creators/icon_mixer.h"
-#include "effects/angle_control.h"
 #include "frame_fixture.h"
+#include "widgets/angle_control.h"
 
 #include <QLabel>
 #include <QListWidget>

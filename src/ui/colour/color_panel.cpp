@@ -3,11 +3,11 @@
 #include "colour/colour_pictures.h"
 #include "colour/colour_views.h"
 #include "document/document_window.h"
-#include "effects/track_spin_pair.h"
 #include "files/default_palettes.h"
 #include "main/editor_services.h"
 #include "main/window_placement_keeper.h"
 #include "raster/colour_space.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

@@ -4,9 +4,9 @@
 
 #include "colour/colour_pictures.h"
 #include "colour/colour_views.h"
-#include "effects/track_spin_pair.h"
 #include "main/editor_services.h"
 #include "raster/colour_space.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>

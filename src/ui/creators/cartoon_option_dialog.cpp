@@ -3,9 +3,9 @@
 #include "creators/cartoon_preview.h"
 #include "creators/cartoon_settings.h"
 #include "dialogs/dialog_buttons.h"
-#include "effects/track_spin_pair.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QCheckBox>
 #include <QComboBox>

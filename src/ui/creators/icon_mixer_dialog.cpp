@@ -5,11 +5,11 @@
 #include "dialogs/raster_image.h"
 #include "document/document_window.h"
 #include "document/file_path.h"
-#include "effects/angle_control.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "main/main_window.h"
 #include "raster/composite.h"
+#include "widgets/angle_control.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "creators/photo_cartoon_panel.h"
 
 #include "creators/cartoon_option_dialog.h"
-#include "effects/track_spin_pair.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

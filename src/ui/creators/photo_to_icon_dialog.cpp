@@ -12,10 +12,10 @@
 #include "document/file_path.h"
 #include "document/image_strip.h"
 #include "document/strip_panel.h"
-#include "effects/track_spin_pair.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "pictures/picture_reader.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,10 +2,10 @@
 
 #include "dialogs/dialog_buttons.h"
 #include "document/document_window.h"
-#include "effects/track_spin_pair.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "main/window_placement_keeper.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,10 +1,10 @@
 #include "effects/outline_dialogs.h"
 
-#include "effects/angle_control.h"
 #include "effects/colour_choice.h"
 #include "effects/shadow.h"
 #include "effects/stroke.h"
-#include "effects/track_spin_pair.h"
+#include "widgets/angle_control.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QComboBox>
 #include <QFormLayout>

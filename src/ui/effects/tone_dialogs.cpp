@@ -1,7 +1,7 @@
 #include "effects/tone_dialogs.h"
 
 #include "effects/image_effects.h"
-#include "effects/track_spin_pair.h"
+#include "widgets/track_spin_pair.h"
 
 namespace ormel {
 

@@ -1,8 +1,8 @@
 #include "effects/transform_dialogs.h"
 
-#include "effects/angle_control.h"
 #include "effects/free_rotation.h"
 #include "effects/zoom.h"
+#include "widgets/angle_control.h"
 
 #include <QComboBox>
 #include <QFormLayout>

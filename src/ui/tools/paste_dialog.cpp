@@ -3,12 +3,12 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/raster_image.h"
 #include "document/document_window.h"
-#include "effects/track_spin_pair.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "raster/composite.h"
 #include "tools/orm_clipboard.h"
 #include "tools/paste_view.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

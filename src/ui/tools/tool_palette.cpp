@@ -3,7 +3,6 @@
 #include "colour/colour_pictures.h"
 #include "dialogs/raster_image.h"
 #include "document/document_window.h"
-#include "effects/track_spin_pair.h"
 #include "main/colour_source.h"
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
@@ -14,6 +13,7 @@
 #include "tools/text_page.h"
 #include "tools/tool_previews.h"
 #include "tools/tool_settings_store.h"
+#include "widgets/track_spin_pair.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "effects/track_spin_pair.h"
+#include "widgets/track_spin_pair.h"
 
 #include <algorithm>
 

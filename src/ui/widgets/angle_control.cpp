@@ -1,4 +1,4 @@
-#include "effects/angle_control.h"
+#include "widgets/angle_control.h"
 
 #include "creators/angle_picker.h"
 
