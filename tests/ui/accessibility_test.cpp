@@ -1,6 +1,7 @@
 #include "colour/color_panel.h"
 #include "creators/cartoon_option_dialog.h"
 #include "creators/icon_mixer_dialog.h"
+#include "creators/photo_to_icon_dialog.h"
 #include "dialogs/about_box.h"
 #include "dialogs/add_new_image_dialog.h"
 #include "dialogs/delete_image_dialog.h"
@@ -15,6 +16,7 @@
 #include "history/history_window.h"
 #include "library/icon_library_window.h"
 #include "main/floating_windows.h"
+#include "tools/font_dialog.h"
 #include "tools/gradient_dialog.h"
 #include "tools/paste_dialog.h"
 #include "tools/system_clipboard.h"
@@ -78,6 +80,9 @@ private slots:
         FloatingWindows& floating = frame->Floating();
         floating.Preview().show();
         faults += Unreachable(floating.Tools(), false);
+        // The text page shows with its tool.
+        floating.Tools().findChild<QAbstractButton*>(QStringLiteral("btn_Text"))->click();
+        faults += Unreachable(floating.Tools(), false);
         faults += Unreachable(floating.History(), false);
         faults += Unreachable(floating.Preview(), false);
         faults += Unreachable(floating.ColourPanel(), false);
@@ -103,10 +108,12 @@ private slots:
         Tfrm_Paste paste(frame->Services(), clipboard, frame.get());
         Tfrm_CartoonOption cartoon(frame->Services(), frame.get());
         Tfrm_icon_mixer mixer(frame->Documents(), frame.get());
+        Tfrm_PhotoToIcon photo(frame->Services(), cartoon, frame.get());
+        Tfrm_font font(frame.get());
         for (QDialog* dialog : std::initializer_list<QDialog*>{
                  &floating.AddImageDialog(), &floating.DeleteImageDialog(), &properties, &about, &brightness,
                  &saturation, &balance, &blur, &sharpen, &filters, &rotate, &zoom, &stroke, &shadow, &cartoon,
-                 &mixer, floating.Tools().findChild<Tfrm_GradientColor*>(), &paste}) {
+                 &mixer, floating.Tools().findChild<Tfrm_GradientColor*>(), &paste, &photo, &font}) {
             dialog->show();
             faults += Unreachable(*dialog, true);
             dialog->hide();

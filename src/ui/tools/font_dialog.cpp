@@ -46,6 +46,7 @@ Tfrm_font::Tfrm_font(QWidget* parent)
     size_->setRange(3, 999);
     size_->setValue(8);
     sample_->setObjectName(QStringLiteral("edt_FontSample"));
+    sample_->setAccessibleName(tr("Sample"));
     sample_->setText(QStringLiteral("Hello"));
     sample_->setMinimumWidth(260);
 
