@@ -17,6 +17,7 @@
 #include "main/dialog_service.h"
 #include "main/floating_windows.h"
 #include "main/main_window.h"
+#include "widget_bench_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -333,15 +334,4 @@ BENCHMARK(BM_LoadPhotoIntoPhotoToIcon)->Unit(benchmark::kMillisecond)->UseRealTi
 } // namespace
 } // namespace ormel
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir home;
-    qputenv("ORMEL_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }

@@ -9,6 +9,7 @@
 #include "main/floating_windows.h"
 #include "main/main_window.h"
 #include "tools/tool_palette.h"
+#include "widget_bench_main.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -131,15 +131,4 @@ BENCHMARK(BM_BrushMoveToRepaint)->Arg(10)->Arg(5000)->Unit(benchmark::kMilliseco
 } // namespace
 } // namespace ormel
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir home;
-    qputenv("ORMEL_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }
