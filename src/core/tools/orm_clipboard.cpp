@@ -86,14 +86,14 @@ bool TOrmClipboard::ReadClipboard(Raster& colourPicture, Raster& maskPicture, TR
     std::vector<std::uint8_t> block;
     if (!(clipboard_.GetOrmelBlock(block) && DecodeOrmelBlock(block, colourPicture, maskPicture))) {
         Raster bitmap;
-        if (!clipboard_.GetBitmap(bitmap) || bitmap.empty())
+        std::vector<std::uint8_t> alpha;
+        if (!clipboard_.GetBitmap(bitmap, alpha) || bitmap.empty())
             return false;
         colourPicture = std::move(bitmap);
         maskPicture.resize(colourPicture.width(), colourPicture.height());
         maskPicture.fill(0, 0, 0);
-        std::vector<std::uint8_t> alpha;
         const std::size_t count = std::size_t(colourPicture.width()) * std::size_t(colourPicture.height());
-        if (clipboard_.GetBitmapAlpha(alpha) && alpha.size() == count)
+        if (alpha.size() == count)
             for (int y = 0; y < maskPicture.height(); ++y)
                 for (int x = 0; x < maskPicture.width(); ++x) {
                     const auto m = std::uint8_t(255 - alpha[std::size_t(y) * std::size_t(maskPicture.width()) + std::size_t(x)]);

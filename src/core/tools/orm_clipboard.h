@@ -21,10 +21,9 @@ public:
     virtual bool Put(const std::vector<std::uint8_t>& ormelBlock, const Raster& bitmap) = 0;
     // The editor's block, when the clipboard holds one.
     virtual bool GetOrmelBlock(std::vector<std::uint8_t>& block) const = 0;
-    // The clipboard's bitmap as 24 bits, when it holds one.
-    virtual bool GetBitmap(Raster& bitmap) const = 0;
-    // The opacity (0..255, row by row) of that bitmap, when it has one; without, it is opaque.
-    virtual bool GetBitmapAlpha(std::vector<std::uint8_t>& alpha) const { return alpha.clear(), false; }
+    // The clipboard's bitmap as 24 bits, when it holds one, read once with its opacity (0..255,
+    // row by row); `alpha` is left empty when the bitmap is opaque.
+    virtual bool GetBitmap(Raster& bitmap, std::vector<std::uint8_t>& alpha) const = 0;
 };
 
 // The pictures of the selected pixels inside `rect` (normalised, clipped to the image), each

@@ -58,28 +58,23 @@ bool QtSystemClipboard::HasPicture()
     return data != nullptr && (data->hasFormat(QLatin1String(kMimeType)) || data->hasImage());
 }
 
-bool QtSystemClipboard::GetBitmapAlpha(std::vector<std::uint8_t>& alpha) const
+bool QtSystemClipboard::GetBitmap(Raster& bitmap, std::vector<std::uint8_t>& alpha) const
 {
     alpha.clear();
-    const QImage image = ClipboardImage();
-    if (image.isNull() || !image.hasAlphaChannel())
+    const QImage picture = ClipboardImage();
+    if (picture.isNull())
         return false;
-    const QImage plane = image.convertToFormat(QImage::Format_Alpha8);
-    alpha.resize(std::size_t(plane.width()) * std::size_t(plane.height()));
-    for (int y = 0; y < plane.height(); ++y)
-        std::memcpy(alpha.data() + std::size_t(y) * std::size_t(plane.width()), plane.constScanLine(y),
-                    std::size_t(plane.width()));
-    return true;
-}
-
-bool QtSystemClipboard::GetBitmap(Raster& bitmap) const
-{
-    const QImage image = ClipboardImage().convertToFormat(QImage::Format_BGR888);
-    if (image.isNull())
-        return false;
+    const QImage image = picture.convertToFormat(QImage::Format_BGR888);
     bitmap.resizeForOverwrite(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y)
         std::memcpy(bitmap.row(y), image.constScanLine(y), std::size_t(image.width()) * 3);
+    if (picture.hasAlphaChannel()) {
+        const QImage plane = picture.convertToFormat(QImage::Format_Alpha8);
+        alpha.resize(std::size_t(plane.width()) * std::size_t(plane.height()));
+        for (int y = 0; y < plane.height(); ++y)
+            std::memcpy(alpha.data() + std::size_t(y) * std::size_t(plane.width()), plane.constScanLine(y),
+                        std::size_t(plane.width()));
+    }
     return true;
 }
 

@@ -12,8 +12,7 @@ public:
 
     bool Put(const std::vector<std::uint8_t>& ormelBlock, const Raster& bitmap) override;
     bool GetOrmelBlock(std::vector<std::uint8_t>& block) const override;
-    bool GetBitmap(Raster& bitmap) const override;
-    bool GetBitmapAlpha(std::vector<std::uint8_t>& alpha) const override;
+    bool GetBitmap(Raster& bitmap, std::vector<std::uint8_t>& alpha) const override;
     // Whether there is anything to paste: the editor's block or any image.
     static bool HasPicture();
 };

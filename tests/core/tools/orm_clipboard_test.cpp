@@ -18,9 +18,8 @@ struct FakeClipboard : TSystemClipboard {
         return true;
     }
     bool GetOrmelBlock(std::vector<std::uint8_t>& out) const override { return out = block, !block.empty(); }
-    bool GetBitmap(Raster& out) const override { return out = bitmap, !bitmap.empty(); }
     std::vector<std::uint8_t> alpha;
-    bool GetBitmapAlpha(std::vector<std::uint8_t>& out) const override { return out = alpha, !alpha.empty(); }
+    bool GetBitmap(Raster& out, std::vector<std::uint8_t>& a) const override { return out = bitmap, a = alpha, !bitmap.empty(); }
 };
 
 // A triangle selection of a 12 x 10 image, its bounds (1, 1)-(9, 7).

@@ -12,7 +12,7 @@ struct CountingClipboard : TSystemClipboard {
     bool refuses = false;
     bool Put(const std::vector<std::uint8_t>&, const Raster&) override { return ++puts, !refuses; }
     bool GetOrmelBlock(std::vector<std::uint8_t>&) const override { return false; }
-    bool GetBitmap(Raster&) const override { return false; }
+    bool GetBitmap(Raster&, std::vector<std::uint8_t>&) const override { return false; }
 };
 
 TEST(RectangleSelect, DraggedBackwardsAtZoomFourSelectsTheCoveredPixels)
