@@ -1,5 +1,6 @@
 #include "tools/paste_dialog.h"
 
+#include "creators/photo_placement.h"
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/raster_image.h"
 #include "document/document_window.h"
@@ -27,8 +28,6 @@
 namespace ormel {
 
 namespace {
-
-enum Placement { FitWidth, FitHeight, ActualSize };
 
 QPushButton* Button(const char* name, const QString& caption)
 {
@@ -122,9 +121,9 @@ Tfrm_Paste::Tfrm_Paste(EditorServices& services, TOrmClipboard& clipboard, QWidg
         hRatio_->spin().setEnabled(!locked);
         controlsToFrame();
     });
-    connect(fitWidth, &QPushButton::clicked, this, [this] { place(FitWidth); });
-    connect(fitHeight, &QPushButton::clicked, this, [this] { place(FitHeight); });
-    connect(actual, &QPushButton::clicked, this, [this] { place(ActualSize); });
+    connect(fitWidth, &QPushButton::clicked, this, [this] { place(TPhotoFit::Width); });
+    connect(fitHeight, &QPushButton::clicked, this, [this] { place(TPhotoFit::Height); });
+    connect(actual, &QPushButton::clicked, this, [this] { place(TPhotoFit::ActualSize); });
     connect(zoomIn, &QPushButton::clicked, this, [this] { zoomBy(true); });
     connect(zoomOut, &QPushButton::clicked, this, [this] { zoomBy(false); });
     hRatio_->track().setEnabled(false);
@@ -193,8 +192,8 @@ void Tfrm_Paste::frameToControls()
     const QSignalBlocker yBlocker(y_);
     x_->setValue(g.CentreX - g.Width / 2);
     y_->setValue(g.CentreY - g.Height / 2);
-    wRatio_->setValueQuietly(int(std::lround(g.Width * 1000.0 / zoom_ / std::max(1, picture_.Width()))));
-    hRatio_->setValueQuietly(int(std::lround(g.Height * 1000.0 / zoom_ / std::max(1, picture_.Height()))));
+    wRatio_->setValueQuietly(PhotoFrameRatio(g.Width / zoom_, picture_.Width()));
+    hRatio_->setValueQuietly(PhotoFrameRatio(g.Height / zoom_, picture_.Height()));
 }
 
 void Tfrm_Paste::controlsToFrame()
@@ -235,26 +234,16 @@ void Tfrm_Paste::buildVariants()
     variantList_->setCurrentRow(std::min(selected, variantList_->count() - 1));
 }
 
-void Tfrm_Paste::place(int how)
+void Tfrm_Paste::place(TPhotoFit how)
 {
     if (picture_.Width() <= 0)
         return;
-    const double shownWidth = target_.Width * zoom_;
-    const double shownHeight = target_.Height * zoom_;
-    double x = left_;
-    double y = top_;
-    double w = picture_.Width() * zoom_;
-    double h = picture_.Height() * zoom_;
-    if (how == FitWidth) {
-        w = shownWidth;
-        h = picture_.Height() * shownWidth / picture_.Width();
-        y = top_ + (shownHeight - h) / 2;
-    } else if (how == FitHeight) {
-        h = shownHeight;
-        w = picture_.Width() * shownHeight / picture_.Height();
-        x = left_ + (shownWidth - w) / 2;
-    }
-    view_->frame().SetFrame(false, ratioLock_->isChecked() ? pictureAspect() : 0, 0, x, y, x + w, y + h);
+    // The fits work on the image as shown; the actual size is the picture's at the view's zoom.
+    const TViewRect shown{left_, top_, left_ + target_.Width * zoom_, top_ + target_.Height * zoom_};
+    const TViewRect f = how == TPhotoFit::ActualSize
+                            ? TViewRect{left_, top_, left_ + picture_.Width() * zoom_, top_ + picture_.Height() * zoom_}
+                            : FitPhotoFrame(how, picture_.Width(), picture_.Height(), shown);
+    view_->frame().SetFrame(false, ratioLock_->isChecked() ? pictureAspect() : 0, 0, f.Left, f.Top, f.Right, f.Bottom);
     frameToControls();
     compose();
     buildVariants();
@@ -264,12 +253,7 @@ void Tfrm_Paste::zoomBy(bool in)
 {
     if (picture_.Width() <= 0)
         return;
-    if (in && zoom_ < 9)
-        zoom_ += 1;
-    else if (!in && zoom_ > 1)
-        zoom_ -= 1;
-    else if (!in)
-        zoom_ = std::max(0.3, std::round((zoom_ - 0.1) * 10) / 10);
+    zoom_ = in ? PhotoZoomIn(zoom_) : PhotoZoomOut(zoom_);
     const QSize box = view_->size();
     left_ = std::round((box.width() - target_.Width * zoom_) / 2);
     top_ = std::round((box.height() - target_.Height * zoom_) / 2);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "creators/photo_placement.h"
 #include "tools/paste_placement.h"
 
 #include <QDialog>
@@ -37,7 +38,7 @@ private:
     void controlsToFrame();
     void compose();
     void buildVariants();
-    void place(int how);
+    void place(TPhotoFit how);
     void zoomBy(bool in);
     double pictureAspect() const;
 
