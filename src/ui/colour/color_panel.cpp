@@ -7,6 +7,7 @@
 #include "main/editor_services.h"
 #include "main/window_placement_keeper.h"
 #include "raster/colour_space.h"
+#include "widgets/qt_colour.h"
 #include "widgets/track_spin_pair.h"
 
 #include <QCloseEvent>
@@ -63,8 +64,6 @@ void CopyEntries(const Entries& entries, TLogPalette& palette)
     palette.palNumEntries = static_cast<std::uint16_t>(entries.size());
     std::copy(entries.begin(), entries.end(), palette.palPalEntry.begin());
 }
-
-QColor ToQColor(TColor c) { return QColor(int(c & 255), int((c >> 8) & 255), int((c >> 16) & 255)); }
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "creators/cartoon_preview.h"
 
 #include "dialogs/raster_image.h"
+#include "widgets/qt_colour.h"
 
 #include <QPainter>
 
@@ -20,7 +21,7 @@ void CartoonPreview::setImage(const Raster& bitmap)
 
 void CartoonPreview::setBackground(TColor colour)
 {
-    background_ = QColor(int(colour & 255), int((colour >> 8) & 255), int((colour >> 16) & 255));
+    background_ = ToQColor(colour);
     update();
 }
 

@@ -6,6 +6,7 @@
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "pictures/picture_reader.h"
+#include "widgets/qt_colour.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -83,11 +84,10 @@ void PhotoFramePanel::buildSamples()
 
 void PhotoFramePanel::askColour()
 {
-    const QColor initial(int(colour_ & 255), int((colour_ >> 8) & 255), int((colour_ >> 16) & 255));
-    const QColor chosen = services_.dialogs().askColour(this, initial);
+    const QColor chosen = services_.dialogs().askColour(this, ToQColor(colour_));
     if (!chosen.isValid())
         return;
-    colour_ = MakeColor(std::uint8_t(chosen.red()), std::uint8_t(chosen.green()), std::uint8_t(chosen.blue()));
+    colour_ = FromQColor(chosen);
     showColour();
     buildSamples();
     emit changed();
@@ -96,7 +96,7 @@ void PhotoFramePanel::askColour()
 void PhotoFramePanel::showColour()
 {
     QPixmap swatch(32, 16);
-    swatch.fill(QColor(int(colour_ & 255), int((colour_ >> 8) & 255), int((colour_ >> 16) & 255)));
+    swatch.fill(ToQColor(colour_));
     colourButton_->setIcon(QIcon(swatch));
 }
 

@@ -2,6 +2,7 @@
 
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
+#include "widgets/qt_colour.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -21,8 +22,6 @@ constexpr std::array<TColor, 7> kSwatches = {
     MakeColor(0, 0, 255),     MakeColor(0, 128, 128),   MakeColor(58, 110, 165),
 };
 constexpr int kDialogField = int(kSwatches.size());
-
-QColor ToQColor(TColor colour) { return QColor(int(colour & 255), int((colour >> 8) & 255), int((colour >> 16) & 255)); }
 
 } // namespace
 
@@ -58,8 +57,7 @@ void StripColourBar::askForColour()
 {
     const QColor chosen = services_.dialogs().askColour(this, ToQColor(colour()));
     if (chosen.isValid())
-        write_(MakeColor(std::uint8_t(chosen.red()), std::uint8_t(chosen.green()),
-                                              std::uint8_t(chosen.blue())));
+        write_(FromQColor(chosen));
 }
 
 void StripColourBar::stepSwatch(int step)

@@ -2,6 +2,7 @@
 
 #include "raster/composite.h"
 #include "raster/paint.h"
+#include "widgets/qt_colour.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,8 +20,6 @@ constexpr int kThumbLeft = 13;
 constexpr int kThumbTop = 15;
 constexpr int kThumbSize = 48;
 constexpr int kLabelTop = 77;
-
-QColor ToQColor(TColor c) { return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff)); }
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "main/dialog_service.h"
 #include "main/editor_services.h"
 #include "raster/nearest_colour.h"
+#include "widgets/qt_colour.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,8 +19,6 @@
 namespace ormel {
 
 namespace {
-
-QColor ToQColor(TColor colour) { return QColor(int(colour & 255), int((colour >> 8) & 255), int((colour >> 16) & 255)); }
 
 QIcon Swatch(const QColor& colour)
 {
@@ -88,7 +87,7 @@ void ColourChoice::askForColour()
     const QColor chosen = services_.dialogs().askColour(img_Color_, ToQColor(colour_));
     if (!chosen.isValid())
         return;
-    const TColor colour = MakeColor(std::uint8_t(chosen.red()), std::uint8_t(chosen.green()), std::uint8_t(chosen.blue()));
+    const TColor colour = FromQColor(chosen);
     if (colour == colour_)
         return;
     colour_ = colour;

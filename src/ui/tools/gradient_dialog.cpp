@@ -4,6 +4,7 @@
 #include "dialogs/raster_image.h"
 #include "main/dialog_service.h"
 #include "tools/gradient_presets.h"
+#include "widgets/qt_colour.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,8 +20,6 @@
 namespace ormel {
 
 namespace {
-
-QColor ToQColor(TColor c) { return QColor(int(c & 255), int((c >> 8) & 255), int((c >> 16) & 255)); }
 
 QPixmap GradientPixmap(TNodeArray nodes, int width, int height)
 {
@@ -179,8 +178,7 @@ void Tfrm_GradientColor::chooseColour(int stop)
 {
     const QColor chosen = dialogs_.askColour(this, ToQColor(editor_.Stop(stop).Color));
     if (chosen.isValid())
-        editor_.SetColour(stop, MakeColor(std::uint8_t(chosen.red()), std::uint8_t(chosen.green()),
-                                          std::uint8_t(chosen.blue())));
+        editor_.SetColour(stop, FromQColor(chosen));
     refresh();
 }
 

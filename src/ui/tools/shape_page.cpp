@@ -8,6 +8,7 @@
 #include "tools/gradient_presets.h"
 #include "tools/tool_event.h"
 #include "tools/tool_previews.h"
+#include "widgets/qt_colour.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -224,12 +225,9 @@ void ShapePage::swatchClicked()
         Redraw();
         return;
     }
-    const QColor chosen = services_.dialogs().askColour(this, QColor(static_cast<int>(fillColour_ & 255),
-                                                                    static_cast<int>((fillColour_ >> 8) & 255),
-                                                                    static_cast<int>((fillColour_ >> 16) & 255)));
+    const QColor chosen = services_.dialogs().askColour(this, ToQColor(fillColour_));
     if (chosen.isValid())
-        fillColour_ = MakeColor(static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
-                                static_cast<std::uint8_t>(chosen.blue()));
+        fillColour_ = FromQColor(chosen);
     Redraw();
 }
 
