@@ -11,7 +11,10 @@
 //                 skipped, so a move costs a little more once the stroke has covered the image
 //                 (by a few thousand points) and no more after that.
 // BucketHover     one hover preview of the bucket on a 256 x 256 32-bit image whose every pixel
-//                 lies within the tolerance of the seed: the largest region, 65536 pixels.
+//                 lies within the tolerance of the seed: the largest region, 65536 pixels. The
+//                 moves alternate between seeds of different colours, so each one fills again.
+// BucketHoverSameRegion  the same, the moves alternating between two pixels of the same colour
+//                 in the last region: the preview stands and nothing is filled.
 
 #include "tools/bucket_tool.h"
 #include "tools/freehand_stroke.h"
@@ -98,18 +101,25 @@ void BrushMove(benchmark::State& state)
 }
 BENCHMARK(BrushMove)->Arg(10)->Arg(1000)->Arg(60000)->Unit(benchmark::kMicrosecond);
 
-void BucketHover(benchmark::State& state)
+// Hovers between x = 100 and `otherX` on row 128.
+void HoverBetween(benchmark::State& state, int otherX)
 {
     const TIconImage image = GradientImage();
     TBucketTool bucket;
     const TBucketSettings settings{32, MakeColor(10, 200, 30), 128};
     int x = 100;
     for (auto _ : state) {
-        x = x == 100 ? 101 : 100;
+        x = x == 100 ? otherX : 100;
         benchmark::DoNotOptimize(&bucket.Preview(image, x, 128, 1, settings));
     }
 }
+
+// The image's red steps every 8 pixels: x = 108 seeds another colour than x = 100, x = 101 the same.
+void BucketHover(benchmark::State& state) { HoverBetween(state, 108); }
 BENCHMARK(BucketHover)->Unit(benchmark::kMicrosecond);
+
+void BucketHoverSameRegion(benchmark::State& state) { HoverBetween(state, 101); }
+BENCHMARK(BucketHoverSameRegion)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
