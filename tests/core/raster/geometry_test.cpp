@@ -28,26 +28,6 @@ TEST(RotateBilinearTest, Rotate180FillsTheTopRowAndLeftColumnFromOutside)
         }
 }
 
-TEST(RotateBilinearTest, QuarterTurnsAndBlendsBetweenPixels)
-{
-    // 90 degrees (counter-clockwise): (x, y) comes from (width - y, x).
-    const Raster original = test::PatternImage(8, 8, Depth24).Bitmap;
-    Raster turned = original;
-    RotateBilinear(turned, TRect{0, 0, 8, 8}, 90);
-    for (int x = 0; x < 8; ++x)
-        EXPECT_EQ(PackPixel(turned.pixel(x, 0)), 0xFFFFFFu);
-    EXPECT_NEAR(turned.pixel(3, 5)[0], original.pixel(3, 3)[0], 1);
-    EXPECT_NEAR(turned.pixel(6, 2)[1], original.pixel(6, 6)[1], 1);
-
-    // 45 degrees on a 2 x 2 black square: pixel (1, 0) samples (1.707, 0.293), where 0.707
-    // of the weight falls on the white column outside. The centre stays.
-    Raster black(2, 2);
-    black.fill(0, 0, 0);
-    RotateBilinear(black, TRect{0, 0, 2, 2}, 45);
-    EXPECT_EQ(black.pixel(1, 0)[0], 180);
-    EXPECT_EQ(black.pixel(1, 1)[0], 0);
-}
-
 TEST(RotateNearestTest, PixelsWithoutSourceArePureBlue)
 {
     // (x, y) takes source (4 - y, x): the top row has none.
@@ -59,11 +39,6 @@ TEST(RotateNearestTest, PixelsWithoutSourceArePureBlue)
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(PackPixel(dest.pixel(x, y)), y == 0 ? 0xFF0000u : PackPixel(original.pixel(4 - y, x)))
                 << x << "," << y;
-
-    // A whole turn is the identity, also into the source itself.
-    Raster same = original;
-    RotateNearest(same, same, TRect{0, 0, 4, 4}, 360);
-    EXPECT_EQ(same, original);
 }
 
 } // namespace

