@@ -25,42 +25,6 @@ bool AllPixels(const TIconImage& image, TColor colour)
     return true;
 }
 
-TEST(DrawEffectTest, StagesAndCombineModes)
-{
-    const Raster picture = Uniform(4, MakeColor(100, 100, 100));
-    CartoonSettings s;
-    s.Source = &picture;
-    s.Width = s.Height = 4;
-    s.LinesOn = s.ColourOn = true;
-    s.LineMode = 2; // a flat picture gives white lines
-    s.LineStrength = 3;
-    s.LineCap = 255;
-    s.Reducer = 1;
-    s.Red = 10;
-    s.BlendPercent = 50;
-    TDrawEffect effect;
-    Raster out;
-    const auto run = [&](int combineMode) {
-        s.CombineMode = combineMode;
-        effect.SetSettings(s);
-        effect.Prepare();
-        effect.Execute(out);
-        return PackPixel(out.pixel(0, 0));
-    };
-    EXPECT_EQ(run(1), MakeColor(110, 100, 100));
-    EXPECT_EQ(run(2), MakeColor(182, 177, 177)); // (110 x 50 + 255 x 50) / 100
-    out = Raster(1, 1);
-    run(3); // no combination: the bitmap is left alone
-    EXPECT_EQ(out, Raster(1, 1));
-    s.ColourOn = false;
-    out = Raster();
-    EXPECT_EQ(run(1), kWhite);
-
-    s.Source = nullptr;
-    effect.SetSettings(s);
-    EXPECT_FALSE(effect.Prepare());
-}
-
 // A 256 x 256 crop holding a letter-boxed red picture in rows 64 to 191, and two formats.
 const TRect kBand{0, 64, 256, 192};
 
@@ -77,22 +41,6 @@ TIconImageArray Formats()
     NewIconImage(formats[0], 32, 32, -1, Depth32);
     NewIconImage(formats[1], 16, 16, -1, Depth4);
     return formats;
-}
-
-TEST(CartoonRenderTest, PlainFormatsAreOpaqueScaledCrops)
-{
-    TCartoonRenderer renderer;
-    TIconImageArray formats = Formats();
-    EXPECT_FALSE(renderer.RenderFormats(formats, Uniform(128, kWhite), kBand, false));
-    ASSERT_TRUE(renderer.RenderFormats(formats, LetterBox(), kBand, false));
-    for (const TIconImage& image : formats) {
-        const int k = image.Width / 16; // the red band: rows 4k to 12k
-        EXPECT_EQ(test::ColourAt(image, 8 * k, 2 * k), kWhite);
-        EXPECT_EQ(test::ColourAt(image, 8 * k, 8 * k), kRed);
-        for (int i = 0; i < image.Width * image.Height; ++i)
-            ASSERT_EQ(test::TransparencyAt(image, i % image.Width, i / image.Width), 0);
-    }
-    EXPECT_EQ(formats[1].Palette.palNumEntries, 16);
 }
 
 TEST(CartoonRenderTest, CartoonFormats)

@@ -1,21 +1,12 @@
 #include "creators/cartoon_render.h"
 #include "creators/cartoon_settings.h"
-#include "files/atomic_file.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 
 namespace ormel {
 namespace {
-
-const char kRefusal[] = "The configuration file cartoon3.set cann't be opened.";
-
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 TEST(CartoonSettingsTest, FieldsComeFromTheirOffsets)
 {
@@ -49,56 +40,6 @@ TEST(CartoonSettingsTest, FieldsComeFromTheirOffsets)
     EXPECT_EQ(s.Detail, 7);
 }
 
-TEST(CartoonSettingsTest, MissingOrShortFileIsRefusedWithTheMessage)
-{
-    test::TempDir dir;
-    CartoonSettings s;
-    std::string error;
-    EXPECT_EQ(LoadCartoonSettings(dir.file(""), s, error), -1);
-    EXPECT_EQ(error, kRefusal);
-
-    WriteFile(dir.file("cartoon3.set"), std::vector<std::uint8_t>(132, 1));
-    error.clear();
-    EXPECT_EQ(LoadCartoonSettings(dir.file(""), s, error), -1);
-    EXPECT_EQ(error, kRefusal);
-    EXPECT_EQ(s.Detail, 0);
-
-    // A longer file is read for its first 133 bytes.
-    std::vector<std::uint8_t> longer(200, 0);
-    test::Put32(longer, 24, 300);
-    WriteFile(dir.file("cartoon3.set"), longer);
-    EXPECT_EQ(LoadCartoonSettings(dir.file(""), s, error), 0);
-    EXPECT_EQ(s.Detail, 300);
-}
-
-TEST(CartoonSettingsTest, ShippedFileAndControlRanges)
-{
-    const std::string data = ORMEL_DATA_DIR;
-    CartoonSettings s;
-    std::string error;
-    ASSERT_EQ(LoadCartoonSettings(data, s, error), 0) << error;
-    EXPECT_EQ(s.LineMode, 2); // dark lines on white
-    EXPECT_EQ(s.LineCap, 255);
-    const CartoonControls shipped = ControlsFromSettings(s);
-    EXPECT_EQ(shipped.Detail, 115);
-    EXPECT_TRUE(shipped.DrawSketch);
-    EXPECT_FALSE(shipped.DrawColor);
-
-    s.Darkness = 0;
-    s.Saturation = -300;
-    const CartoonControls held = ControlsFromSettings(s);
-    EXPECT_EQ(held.Darkness, 1);
-    EXPECT_EQ(held.Saturation, -127);
-}
-
-TEST(CartoonSettingsTest, ShippedBlockIsTheShippedFileByteForByte)
-{
-    std::vector<std::uint8_t> file;
-    ASSERT_TRUE(ReadWholeFile(std::string(ORMEL_DATA_DIR) + "/cartoon3.set", file));
-    const auto block = SerializeCartoonSettings(ShippedCartoonSettings());
-    EXPECT_EQ(file, std::vector<std::uint8_t>(block.begin(), block.end()));
-}
-
 TEST(CartoonSettingsTest, StoredControlsRoundTripThroughTheFile)
 {
     using C = CartoonControls;
@@ -130,17 +71,6 @@ TEST(CartoonSettingsTest, StoredControlsRoundTripThroughTheFile)
 
     EXPECT_EQ(SaveCartoonSettings(dir.file("missing/deeper"), written, error), -1);
     EXPECT_EQ(error, "The configuration file cartoon3.set could not be saved.");
-}
-
-TEST(CartoonSettingsTest, FormatListLabels)
-{
-    const struct {
-        int width, height, depth;
-        const char* label;
-    } cases[] = {{32, 32, Depth32, "32 x 32 : 32"}, {16, 16, Depth4, "16 x 16 : 4 "}, {48, 48, Depth1, "48 x 48 : 1 "},
-                 {256, 256, Depth8, "256 x 256 : 8 "}, {24, 24, Depth24, "24 x 24 : 24"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatListLabel(c.width, c.height, c.depth), c.label);
 }
 
 } // namespace

@@ -79,28 +79,5 @@ TEST(ColourStepTest, RegionsAverageInNeighbourOrderAndRoundToEven)
     EXPECT_EQ(Levels(step.reduced()), (std::vector<int>{22, 22}));
 }
 
-TEST(ColourStepTest, SmoothingBlurAndShifts)
-{
-    TColorStep step;
-    step.SetSource(GreyRaster(3, 3, {1, 2, 3, 4, 250, 6, 7, 8, 9}), 0, 0, 3, 3);
-    step.AdjustTone(0, 0, 0);
-    step.SmoothColors(1, 0); // the window's median; the border keeps its values
-    step.BlurColors(0);
-    step.ShiftColors(0, 0, 0);
-    EXPECT_EQ(Levels(step.final()), (std::vector<int>{1, 2, 3, 4, 6, 6, 7, 8, 9}));
-    step.SmoothColors(1, 1);
-    step.BlurColors(0);
-    step.ShiftColors(300, 0, -5);
-    EXPECT_EQ(Levels(step.final())[4], 245); // the maximum, less the blue shift
-    EXPECT_EQ(step.final()[2], 255);
-
-    // A uniform picture stays uniform under the blur, edges included; at radius 1.25 the
-    // integer weights add up to 1022, so each pass lowers it a little: 77, 76, 75.
-    step.SetSource(GreyRaster(5, 4, std::vector<int>(20, 77)), 0, 0, 5, 4);
-    EXPECT_TRUE(step.BlurColors(25 / 20.0));
-    step.ShiftColors(0, 0, 0);
-    EXPECT_EQ(Levels(step.final()), std::vector<int>(20, 75));
-}
-
 } // namespace
 } // namespace ormel

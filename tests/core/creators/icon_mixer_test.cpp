@@ -1,6 +1,4 @@
-#include "creators/angle_picker.h"
 #include "creators/icon_mixer.h"
-#include "creators/mixer_opacity_bar.h"
 #include "effects/effect_backup.h"
 #include "raster/composite.h"
 #include "raster/paint.h"
@@ -41,43 +39,6 @@ TEST(IconMixer, CommonSizesTakeTheDeepestImageOfEachSize)
     const TIconImageArray d = {Plain(24, Depth32)};
     items.push_back(TMixerItem{"D", &d});
     EXPECT_TRUE(FindCommonSizes(items).empty());
-}
-
-TEST(IconMixer, FirstItemLiesOnTopOfTheOthers)
-{
-    const TIconImageArray a = {Plain(32, Depth32)};
-    const TIconImageArray b = {Plain(32, Depth4, 1)}; // palette index 1
-    const TColor indexed = PaletteColor(1, b[0].Palette);
-    std::vector<TMixerItem> items = Items({&a, &b});
-    TIconImage mix;
-    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
-    EXPECT_EQ(mix.ColorDepth, Depth32);
-    EXPECT_TRUE(test::ColourAt(mix, 10, 10) == kRed && test::TransparencyAt(mix, 10, 10) == 0);
-    items[0].OffsetX = 16; // uncovers the left half of the layer below
-    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
-    EXPECT_EQ(test::ColourAt(mix, 10, 10), indexed);
-    EXPECT_EQ(test::ColourAt(mix, 20, 10), kRed);
-    std::swap(items[0], items[1]);
-    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
-    EXPECT_EQ(test::ColourAt(mix, 20, 10), indexed);
-}
-
-TEST(IconMixer, OffsetAndZoomMoveTheLayer)
-{
-    const TIconImageArray a = {Plain(48, Depth32)};
-    std::vector<TMixerItem> items = Items({&a});
-    TIconImage mix;
-    items[0].OffsetX = 256;
-    MixCommonSize(items, 0, TMixerSize{48, 48}, mix);
-    EXPECT_EQ(mix.Mask, Plain(48, Depth32, 0xFFFFFF).Bitmap); // all transparent
-
-    const TIconImageArray small = {Plain(32, Depth32)};
-    items = Items({&small});
-    items[0].Zoom = -100; // 2 x 2 at the centre
-    MixCommonSize(items, 0, TMixerSize{32, 32}, mix);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            EXPECT_EQ(test::TransparencyAt(mix, x, y), (x == 15 || x == 16) && (y == 15 || y == 16) ? 0 : 255);
 }
 
 // Flips, rotation, zoom and offset together: an indexed item mixes exactly as its true-colour
@@ -133,52 +94,6 @@ TEST(IconMixer, CombinedTransformsOnIndexedAndTrueColourItems)
             for (int c = 0; c < 3 && !uncovered; ++c)
                 ASSERT_LE(std::abs(mix.Bitmap.pixel(x, y)[c] - picture[0].Bitmap.pixel(x, y)[c]), 1) << x << ", " << y;
         }
-}
-
-// The list thumbnail follows the library's rule, reading each image's depth as its bit count:
-// the 32-bit image of 32 x 32 wins over an earlier 4-bit one and over larger sizes.
-TEST(IconMixer, ThumbnailPicksTheRichestImageOfThirtyTwoPixels)
-{
-    constexpr TColor kBlue = MakeColor(0, 0, 255);
-    struct Case {
-        TIconImageArray images;
-        int expected; // index of the image drawn; -1 leaves the thumbnail white
-    };
-    const Case cases[] = {
-        {{Plain(16, Depth32), Plain(32, Depth4, 1), Plain(48, Depth32), Plain(32, Depth32, kBlue)}, 3},
-        {{Plain(16, Depth32), Plain(48, Depth8, 2), Plain(48, Depth32, kBlue)}, 2},
-        {{Plain(16, Depth24, kBlue)}, 0},
-        {{}, -1},
-    };
-    for (const Case& c : cases) {
-        Raster thumbnail(5, 7);
-        DrawMixerThumbnail(c.images, thumbnail);
-        Raster expected(32, 32);
-        if (c.expected >= 0)
-            DrawIconImageFitted(c.images[static_cast<std::size_t>(c.expected)], expected);
-        EXPECT_EQ(thumbnail, expected) << "case " << (&c - cases);
-    }
-}
-
-TEST(AnglePicker, PointerAndKnob)
-{
-    // A 66-pixel control: the centre is (33, 33).
-    // (3, 4): atan gives -44.03 degrees, truncated toward zero.
-    for (const auto& [x, y, angle] : {std::tuple{33, 10, 90}, {10, 33, 180}, {33, 60, 270}, {63, 63, 315}, {3, 4, 136}})
-        EXPECT_EQ(AngleFromPointer(x, y, 66), angle) << x << "," << y;
-    EXPECT_EQ(NormalizeAngle(-90), 270);
-    EXPECT_EQ(AngleKnobCentre(0, 66), (TPoint{58, 33}));
-    EXPECT_EQ(AngleKnobCentre(90, 66), (TPoint{33, 8}));
-}
-
-TEST(MixerOpacityBar, FadesToBlackAndMapsClicks)
-{
-    Raster bar(135, 20);
-    DrawOpacityBar(bar);
-    EXPECT_EQ(bar.pixel(0, 0)[0], 220 * 254 >> 8); // 256 / 135 x 134 = 254.1
-    EXPECT_EQ(bar.pixel(4, 0)[0], 255 * 246 >> 8); // 256 / 135 x 130 = 246.5
-    EXPECT_EQ(OpacityFromBarX(135, 135), 255);
-    EXPECT_EQ(BarXFromOpacity(255, 135), 134);
 }
 
 } // namespace

@@ -10,20 +10,6 @@ namespace {
 
 std::vector<int> Lines(const TSketch& sketch) { return {sketch.lines().begin(), sketch.lines().end()}; }
 
-TEST(SketchTest, FlatPicturesAndTheLineModes)
-{
-    Raster white(6, 5);
-    TSketch sketch;
-    sketch.SetSource(white, 0, 0, 6, 5);
-    // No pixel differs from its neighbours and the detail pushes every value below 0.
-    sketch.DrawSketch(2, 115, 3, 5, false, 0, 0, 255, 68);
-    EXPECT_EQ(Lines(sketch), std::vector<int>(30, 255));
-    sketch.DrawSketch(1, 115, 3, 5, false, 0, 0, 255, 68);
-    EXPECT_EQ(Lines(sketch), std::vector<int>(30, 255));
-    sketch.DrawSketch(0, 115, 3, 5, false, 0, 0, 255, 68);
-    EXPECT_EQ(Lines(sketch), std::vector<int>(30, 0));
-}
-
 // Remain dark raises the dark areas to 255 - strength. With smoothing the test reads the
 // smoothed pixels: next to a light area the dark pixels are lightened beyond the threshold
 // and keep their line values, while deep inside the dark area they are raised.

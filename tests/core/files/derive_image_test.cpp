@@ -14,25 +14,6 @@ namespace {
 using test::ColourAt;
 using test::TransparencyAt;
 
-TEST(ProposedImageTest, CarriesTheDefaultPaletteOfItsDepthAndNoRasters)
-{
-    const int entries[] = {2, 16, 256, 0, 0};
-    for (int code = Depth1; code <= Depth32; ++code) {
-        const TIconImage record = ProposedImage(60, 20, code);
-        EXPECT_EQ(record.Palette.palVersion, 768);
-        EXPECT_EQ(record.Palette.palNumEntries, entries[code - 1]) << "code " << code;
-        EXPECT_TRUE(record.Bitmap.empty() && record.Mask.empty());
-    }
-    const TIconImage clamped = ProposedImage(0, 300, 9);
-    EXPECT_EQ(clamped.Width, 1);
-    EXPECT_EQ(clamped.Height, 256);
-    EXPECT_EQ(clamped.ColorDepth, Depth32);
-
-    TIconImage noRasters; // a base whose rasters do not cover its size is not read
-    noRasters.Width = noRasters.Height = 32;
-    EXPECT_TRUE(DeriveImageFormat(noRasters, 24, 24, Depth8).Bitmap.empty());
-}
-
 TEST(DeriveImageFormatTest, FourBitsFromThirtyTwoUseTheVgaPaletteAndSampleTheMask)
 {
     const TIconImage base = test::PatternImage(48, 48, Depth32);
@@ -49,21 +30,6 @@ TEST(DeriveImageFormatTest, FourBitsFromThirtyTwoUseTheVgaPaletteAndSampleTheMas
         }
 }
 
-TEST(DeriveImageFormatTest, EightBitsBuildAPaletteFromThePixels)
-{
-    TIconImage base;
-    NewIconImage(base, 32, 32, -1, Depth24);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            StorePixel(base.Bitmap.pixel(x, y), x < 16 ? MakeColor(200, 10, 30) : MakeColor(20, 90, 240));
-    base.Mask.fill(0, 0, 0);
-    const TIconImage derived = DeriveImageFormat(base, 32, 32, Depth8);
-
-    EXPECT_EQ(derived.Palette.palNumEntries, 256);
-    EXPECT_EQ(ColourAt(derived, 3, 7), MakeColor(200, 10, 30));
-    EXPECT_EQ(ColourAt(derived, 28, 7), MakeColor(20, 90, 240));
-}
-
 // Uniform bases stay uniform when copied or shrunk, so every pixel of the result is pinned.
 TEST(DeriveImageFormatTest, ExpandsIndexedColoursAndWhitesOutTransparentPixels)
 {
@@ -76,8 +42,6 @@ TEST(DeriveImageFormatTest, ExpandsIndexedColoursAndWhitesOutTransparentPixels)
     };
     const Case cases[] = {
         {Depth4, 1, 0, 12, 8, Depth32, MakeColor(128, 0, 0)}, // VGA index 1 is maroon
-        {Depth1, 1, 0, 8, 8, Depth24, MakeColor(255, 255, 255)},
-        {Depth24, 0, 255, 16, 16, Depth32, MakeColor(255, 255, 255)},
         {Depth32, 0, 254, 16, 16, Depth32, MakeColor(0, 0, 0)},
         {Depth32, 0, 255, 8, 8, Depth1, MakeColor(255, 255, 255)},
     };

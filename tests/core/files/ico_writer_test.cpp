@@ -57,22 +57,6 @@ TEST(IcoWriterLayout, DirectoryAndBlockForms)
     EXPECT_EQ(U32(bytes, 38 + 12) + U32(bytes, 38 + 8), bytes.size());
 }
 
-TEST(IcoWriterLayout, ThirtyTwoBitRowsCarryAlphaAndTheAndMaskMarksAlphaZero)
-{
-    const TIconImage image = test::PatternImage(48, 48, Depth32);
-    const std::vector<std::uint8_t> bytes = test::Encode({image});
-    const std::size_t pixels = U32(bytes, 18) + 40, mask = pixels + 48 * 48 * 4;
-    EXPECT_EQ(U16(bytes, pixels - 40 + 14), 32);
-    for (int y = 0; y < 48; ++y)
-        for (int x = 0; x < 48; ++x) {
-            const std::size_t fileRow = static_cast<std::size_t>(47 - y);
-            const int alpha = bytes[pixels + fileRow * 48 * 4 + static_cast<std::size_t>(x) * 4 + 3];
-            ASSERT_EQ(alpha, 255 - test::TransparencyAt(image, x, y));
-            const bool bit = (bytes[mask + fileRow * 8 + static_cast<std::size_t>(x / 8)] >> (7 - x % 8)) & 1;
-            ASSERT_EQ(bit, alpha == 0) << x << "," << y;
-        }
-}
-
 TEST(IcoWriterRoundTrip, EveryDepthAndBothFormsReadBack)
 {
     TIconImageArray images;
@@ -94,17 +78,6 @@ TEST(IcoWriterRoundTrip, EveryDepthAndBothFormsReadBack)
                 ASSERT_EQ(test::TransparencyAt(b, x, y), test::TransparencyAt(a, x, y)) << i;
             }
     }
-}
-
-TEST(IcoWriterRoundTrip, OnlyFullTransparencySurvivesBelowThirtyTwoBits)
-{
-    TIconImage image = test::PatternImage(16, 16, Depth24);
-    image.Mask.pixel(3, 3)[0] = 200;
-    image.Mask.pixel(4, 3)[0] = 255;
-    TIconDocument document;
-    ASSERT_EQ(TIconFileAccess().ReadIconData(test::Encode({image}), document), 0);
-    EXPECT_EQ(test::TransparencyAt(document.Images[0], 3, 3), 0);
-    EXPECT_EQ(test::TransparencyAt(document.Images[0], 4, 3), 255);
 }
 
 TEST(IcoWriterFailures, RefusesNothingToWriteAndImpossibleImages)

@@ -7,35 +7,6 @@
 namespace ormel {
 namespace {
 
-TEST(PaletteColorTest, MasksTheIndexByThePaletteSizeAndPassesOtherSizesThrough)
-{
-    TLogPalette palette;
-    palette.palNumEntries = 2;
-    palette.palPalEntry[0] = {10, 20, 30, 0};
-    palette.palPalEntry[1] = {1, 2, 3, 0};
-    EXPECT_EQ(PaletteColor(3, palette), MakeColor(1, 2, 3));
-    EXPECT_EQ(PaletteColor(0, palette), 0x1E140Au);
-    palette.palNumEntries = 5;
-    EXPECT_EQ(PaletteColor(3, palette), 3u);
-}
-
-TEST(NewIconImageTest, IsWhiteFullyTransparentWithTheDefaultPalette)
-{
-    TIconImage image;
-    image.ImageId = 9;
-    ASSERT_EQ(NewIconImage(image, 256, 256, -1, Depth1), 0);
-    EXPECT_EQ(image.Width, 256);
-    EXPECT_EQ(image.ImageId, -1);
-    EXPECT_EQ(image.Palette.palVersion, 0x0300);
-    EXPECT_EQ(image.Palette.palNumEntries, 2);
-    EXPECT_EQ(PaletteColor(0, image.Palette), MakeColor(0, 0, 0));
-    EXPECT_EQ(PaletteColor(1, image.Palette), MakeColor(255, 255, 255));
-    Raster white(256, 256);
-    white.fill(255, 255, 255);
-    EXPECT_EQ(image.Mask, white);
-    EXPECT_EQ(image.Bitmap, white);
-}
-
 TEST(IconDocumentTest, AddImageCopiesTopLeftAndDeleteImageShiftsTheRest)
 {
     TIconDocument document;

@@ -16,33 +16,6 @@ std::vector<std::uint8_t> SnapshotBytes(const TIconImage& image)
     return out.bytes();
 }
 
-TEST(SnapshotLayout, ThirtyTwoBitImageIsFieldsThenTwoBitmaps)
-{
-    TIconImage image = test::PatternImage(32, 32, Depth32);
-    image.ImageId = 0x01020304;
-    const std::vector<std::uint8_t> bytes = SnapshotBytes(image);
-    ASSERT_EQ(bytes.size(), 16u + 2 * (54 + 3072));
-    EXPECT_EQ(bytes[0], 0x04);
-    EXPECT_EQ(bytes[3], 0x01);
-    EXPECT_EQ(bytes[4], 32);
-    EXPECT_EQ(bytes[12], 5);
-    EXPECT_EQ(bytes[16], 'B');
-    EXPECT_EQ(bytes[17], 'M');
-    EXPECT_EQ(bytes[16 + 2], (54 + 3072) & 0xFF);
-    EXPECT_EQ(bytes[16 + 10], 54);
-    EXPECT_EQ(bytes[16 + 54 + 3072], 'B');
-}
-
-TEST(SnapshotLayout, SixteenColourImageStoresItsPaletteBeforeTheBitmaps)
-{
-    const std::vector<std::uint8_t> bytes = SnapshotBytes(test::PatternImage(10, 3, Depth4));
-    EXPECT_EQ(bytes[16], 0x00);
-    EXPECT_EQ(bytes[17], 0x03);
-    EXPECT_EQ(bytes[18], 16);
-    EXPECT_EQ(bytes[16 + 4 + 64], 'B');
-    EXPECT_EQ(bytes[16 + 4 + 64 + 1], 'M');
-}
-
 TEST(SnapshotRoundTrip, RestoresEveryFieldIncludingIdentityAndPaletteFlags)
 {
     test::TempDir dir;

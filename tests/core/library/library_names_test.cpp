@@ -48,28 +48,5 @@ TEST(LibraryNames, SnapshotFilesNeverShareAName)
     EXPECT_EQ(NewSnapshotFileName(temp, std::string(100, 'n'), 0), temp + "~" + std::string(64, 'n') + "0.orm");
 }
 
-TEST(LibraryNames, ThumbnailChoosesTheRichestImageOfTheTargetSize)
-{
-    const auto choose = [](std::vector<std::array<int, 3>> sizes) {
-        std::vector<TIconFormat> formats;
-        for (const auto& s : sizes) {
-            TIconFormat f;
-            f.Width = s[0];
-            f.Height = s[1];
-            f.BitCount = s[2];
-            formats.push_back(f);
-        }
-        return ChooseThumbnailFormat(formats);
-    };
-    EXPECT_EQ(choose({}), -1);
-    EXPECT_EQ(choose({{16, 16, 4}}), 0);
-    EXPECT_EQ(choose({{16, 16, 8}, {32, 32, 8}, {32, 32, 32}}), 2);
-    EXPECT_EQ(choose({{48, 48, 32}, {16, 16, 4}}), 0);
-    EXPECT_EQ(choose({{32, 32, 32}, {32, 32, 8}}), 0);
-    EXPECT_EQ(choose({{16, 16, 4}, {16, 16, 8}}), 0);
-    EXPECT_EQ(choose({{16, 16, 4}, {24, 24, 4}, {24, 24, 8}, {24, 24, 4}}), 2);
-    EXPECT_EQ(choose({{48, 48, 4}, {48, 48, 24}, {48, 48, 24}, {16, 16, 32}}), 2);
-}
-
 } // namespace
 } // namespace ormel

@@ -1,4 +1,3 @@
-#include "files/atomic_file.h"
 #include "library/format_image.h"
 #include "library/library_reader.h"
 #include "library/library_writer.h"
@@ -32,13 +31,6 @@ bool SamePixels(const TIconImage& a, const TIconImage& b)
     return true;
 }
 
-bool IsWhite(const Raster& r)
-{
-    Raster white(r.width(), r.height());
-    white.fill(255, 255, 255);
-    return r == white;
-}
-
 struct Library {
     test::TempDir dir;
     TIconLibrary library;
@@ -51,41 +43,6 @@ struct Library {
         return image;
     }
 };
-
-TEST(LibraryReader, ExecutablesListTheirGroupsAndImages)
-{
-    struct Case {
-        const char* file;
-        std::size_t groups, images;
-    };
-    for (const Case& c : {Case{"pe32-hh.exe", 1, 10}, Case{"pe32-regedit.exe", 6, 60}, Case{"pe32-inetcpl.cpl", 2, 20},
-                          Case{"pe32plus-hh.exe", 1, 10}, Case{"pe32plus-inetcpl.cpl", 2, 20}}) {
-        SCOPED_TRACE(c.file);
-        Library lib;
-        ReadIconResources(lib.library, FixturePath(c.file));
-        ASSERT_EQ(lib.library.Groups.size(), c.groups);
-        std::size_t images = 0;
-        for (std::size_t i = 0; i < c.groups; ++i) {
-            const TGroupIcon& entry = lib.library.Groups[i];
-            EXPECT_EQ(entry.Name, "Orm Icon" + std::to_string(i + 1));
-            EXPECT_EQ(entry.Count, static_cast<int>(entry.Formats.size()));
-            for (const TIconFormat& format : entry.Formats)
-                EXPECT_TRUE(std::filesystem::exists(format.FileName)) << format.FileName;
-            EXPECT_EQ(entry.Thumbnail.width(), 32);
-            EXPECT_FALSE(IsWhite(entry.Thumbnail));
-            images += entry.Formats.size();
-        }
-        EXPECT_EQ(images, c.images);
-    }
-
-    // The directory's width byte 0 becomes 256 once the image is decoded. (Every group's pixels
-    // are held against wrestool's by the interop test.)
-    Library hh;
-    ReadIconResources(hh.library, FixturePath("pe32-hh.exe"));
-    ASSERT_EQ(hh.library.Groups.size(), 1u);
-    const TIconFormat& large = hh.library.Groups[0].Formats[0];
-    EXPECT_EQ(std::tuple(large.Width, large.Height, large.BitCount), std::tuple(256, 256, 32));
-}
 
 TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
 {
@@ -110,63 +67,6 @@ TEST(LibraryReader, ReadingAFileSaysHowItWentAndCanBeStopped)
     EXPECT_FALSE(HasImage(stopped.library.Groups[2].Formats[0]));
     EXPECT_EQ(ReadLibraryFile(whole.library, FixturePath("pe32-regedit.exe"), {}), LibraryReadResult::Read);
     EXPECT_EQ(whole.library.Groups.size(), 6u);
-}
-
-TEST(LibraryReader, ExtractedIconsHoldTheImagesOfTheSnapshots)
-{
-    std::vector<std::uint8_t> bytes;
-    ASSERT_TRUE(ReadWholeFile(FixturePath("pe32-regedit.exe"), bytes));
-    Library lib;
-    lib.read(bytes);
-    std::size_t entry = 0;
-    for (StoredImageCheck check : {StoredImageCheck::Structure, StoredImageCheck::Decode}) {
-        entry = 0;
-        ASSERT_TRUE(VisitStoredIcons(bytes, check, [&](const TGroupIcon&, const std::vector<TStoredImage>& images) {
-            TIconDocument document;
-            ASSERT_EQ(TIconFileAccess().ReadIconData(BuildIconFile(images), document), 0);
-            ASSERT_EQ(document.Images.size(), lib.library.Groups[entry].Formats.size());
-            for (std::size_t j = 0; j < document.Images.size(); ++j)
-                EXPECT_TRUE(SamePixels(document.Images[j], lib.load(entry, j))) << entry << " " << j;
-            ++entry;
-        }));
-    }
-    EXPECT_EQ(entry, 6u);
-}
-
-TEST(LibraryReader, AnOpenedLibraryWritesSnapshotFilesOnlyWhenAsked)
-{
-    // The same file read as the library window reads it and with every snapshot file written.
-    std::vector<std::uint8_t> bytes;
-    ASSERT_TRUE(ReadWholeFile(FixturePath("pe32-regedit.exe"), bytes));
-    Library held, written;
-    ASSERT_EQ(ReadLibraryFile(held.library, FixturePath("pe32-regedit.exe"), {}), LibraryReadResult::Read);
-    written.read(bytes);
-    EXPECT_TRUE(std::filesystem::is_empty(held.library.TempDir));
-    ASSERT_EQ(held.library.Groups.size(), written.library.Groups.size());
-    TIconFileAccess access;
-    for (std::size_t i = 0; i < held.library.Groups.size(); ++i) {
-        const TGroupIcon& entry = held.library.Groups[i];
-        EXPECT_EQ(entry.Thumbnail, written.library.Groups[i].Thumbnail) << i;
-        for (std::size_t j = 0; j < entry.Formats.size(); ++j) {
-            const TIconFormat& format = entry.Formats[j];
-            TIconImage image;
-            ASSERT_EQ(LoadFormatImage(format, image, access), 0) << i << " " << j;
-            EXPECT_TRUE(SamePixels(image, written.load(i, j))) << i << " " << j;
-            EXPECT_EQ(std::tuple(format.Width, format.Height, format.BitCount),
-                      std::tuple(image.Width, image.Height, DepthToBits(image.ColorDepth)));
-        }
-    }
-    // Written out straight away, the held images give the same library file.
-    std::vector<std::uint8_t> fromHeld, fromWritten;
-    ASSERT_EQ(EncodeLibraryFile(held.library, fromHeld), 0);
-    ASSERT_EQ(EncodeLibraryFile(written.library, fromWritten), 0);
-    EXPECT_EQ(fromHeld, fromWritten);
-
-    // Snapshot files are written on request, and take the place of the bytes.
-    ASSERT_EQ(WriteSnapshotFiles(held.library), 0);
-    for (const TGroupIcon& entry : held.library.Groups)
-        for (const TIconFormat& format : entry.Formats)
-            EXPECT_TRUE(format.Resource.empty() && std::filesystem::exists(format.FileName)) << format.FileName;
 }
 
 TEST(LibraryReader, ImagesKnownByTheirHeaderAreCheckedWhenLoaded)
@@ -247,67 +147,6 @@ std::vector<std::string> NamesOf(const TIconLibrary& library)
     std::vector<std::string> names;
     std::ranges::transform(library.Groups, std::back_inserter(names), &TGroupIcon::Name);
     return names;
-}
-
-TEST(LibraryReader, IconLibrariesNamesAndMissingImages)
-{
-    using Names = std::vector<std::string>;
-    Library lib;
-    lib.read(TwoGroupLibrary({"ICL", "Apple", "Pear"}, 5)); // any linker version
-    EXPECT_EQ(NamesOf(lib.library), (Names{"Apple", "Pear"}));
-    const TGroupIcon& pear = lib.library.Groups[1];
-    ASSERT_EQ(pear.Count, 2);
-    EXPECT_TRUE(SamePixels(lib.load(1, 0), test::PatternImage(16, 16, Depth8)));
-    EXPECT_EQ(std::tuple(pear.Formats[1].Width, pear.Formats[1].BitCount, pear.Formats[1].FileName), std::tuple(48, 8, ""));
-
-    for (const Names& names : {Names{"ICL", "Apple"}, Names{"icl", "Apple", "Pear"}, Names{}}) {
-        Library other;
-        other.read(TwoGroupLibrary(names));
-        EXPECT_EQ(NamesOf(other.library), (Names{"Orm Icon1", "Orm Icon2"}));
-    }
-
-    // Names read from a file are kept as they are, yet each image keeps a file of its own.
-    Library twins;
-    twins.read(TwoGroupLibrary({"ICL", "Star", "Star"}));
-    EXPECT_EQ(NamesOf(twins.library), (Names{"Star", "Star"}));
-    EXPECT_TRUE(SamePixels(twins.load(0, 0), test::PatternImage(16, 16, Depth4)));
-    EXPECT_TRUE(SamePixels(twins.load(1, 0), test::PatternImage(16, 16, Depth8)));
-
-    // Only Windows NE files are read.
-    std::vector<std::uint8_t> os2 = TwoGroupLibrary({});
-    os2[64 + 54] = 1;
-    Library none;
-    none.read(os2);
-    EXPECT_TRUE(none.library.Groups.empty());
-}
-
-TEST(LibraryReader, PeResourcesOfEveryKind)
-{
-    // One group with a missing image and one whose only image is missing (white thumbnail);
-    // a names resource; a 64-bit file with its larger optional header.
-    const std::vector<TestResource> resources = {
-        {14, 7, test::GroupDirectory({{32, 32, 32, 1}, {16, 16, 4, 5}})},
-        {14, 8, test::GroupDirectory({{32, 32, 32, 6}})},
-        {301, 1, {3, 'I', 'C', 'L', 4, 'S', 'u', 'n', '/', 3, 'S', 'k', 'y', 0}},
-        {3, 1, test::IconBlock(test::PatternImage(32, 32, Depth32))}};
-    for (std::uint16_t machine : {0x014C, 0x8664, 0xAA64}) {
-        Library lib;
-        lib.read(test::MakePe(resources, machine, machine == 0x014C ? 224 : 240).bytes);
-        ASSERT_EQ(NamesOf(lib.library), (std::vector<std::string>{"Sun/", "Sky"}));
-        EXPECT_TRUE(SamePixels(lib.load(0, 0), test::PatternImage(32, 32, Depth32)));
-        EXPECT_TRUE(lib.library.Groups[0].Formats[1].FileName.empty());
-        EXPECT_TRUE(IsWhite(lib.library.Groups[1].Thumbnail));
-    }
-    Library other;
-    other.read(test::MakePe(resources, 0x01C4).bytes); // ARM (32-bit)
-    EXPECT_TRUE(other.library.Groups.empty());
-
-    // Two names resources: neither is used.
-    std::vector<TestResource> twoNameLists = resources;
-    twoNameLists.push_back({301, 2, resources[2].data});
-    Library unnamed;
-    unnamed.read(test::MakePe(twoNameLists).bytes);
-    EXPECT_EQ(NamesOf(unnamed.library), (std::vector<std::string>{"Orm Icon1", "Orm Icon2"}));
 }
 
 TEST(LibraryReader, HostileFilesKeepWhatWasRead)

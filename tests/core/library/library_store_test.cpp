@@ -99,37 +99,5 @@ TEST_F(LibraryStore, AFailedReplaceKeepsTheEntryWhole)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tempDir), {}), 3);
 }
 
-TEST_F(LibraryStore, RenamesDeletesAndClears)
-{
-    ASSERT_EQ(AddToLibrary(library, "Star", {PatternImage(16, 16, Depth24)}), 0);
-    ASSERT_EQ(AddToLibrary(library, "Moon", {PatternImage(32, 32, Depth24)}), 0);
-    const std::string starFile = library.Groups[0].Formats[0].FileName;
-
-    EXPECT_EQ(RenameEntry(library, 1, "star"), -1);
-    EXPECT_EQ(library.LastMessage, "The existence of the same name.");
-    EXPECT_EQ(RenameEntry(library, 1, "  "), -1);
-    EXPECT_FALSE(library.Modified);
-    ASSERT_EQ(RenameEntry(library, 0, "A comet with a name of forty letters..."), 0);
-    EXPECT_EQ(library.Groups[0].Name, "A comet with a name of forty let");
-    EXPECT_EQ(library.Groups[0].Formats[0].FileName, starFile);
-    EXPECT_TRUE(library.Modified);
-    std::string accented;
-    for (int i = 0; i < 40; ++i)
-        accented += "\u00e9";
-    ASSERT_EQ(RenameEntry(library, 1, accented), 0);
-    EXPECT_EQ(library.Groups[1].Name, accented.substr(0, 64)); // 32 two-byte characters
-    ASSERT_EQ(RenameEntry(library, 1, "MOON"), 0);
-
-    library.Modified = false;
-    DeleteEntry(library, 0);
-    EXPECT_FALSE(std::filesystem::exists(starFile));
-    EXPECT_EQ(library.Groups[0].Name, "MOON");
-    EXPECT_TRUE(library.Modified);
-    const std::string moonFile = library.Groups[0].Formats[0].FileName;
-    ClearLibrary(library);
-    EXPECT_TRUE(library.Groups.empty());
-    EXPECT_FALSE(std::filesystem::exists(moonFile));
-}
-
 } // namespace
 } // namespace ormel

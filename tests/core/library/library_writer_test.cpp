@@ -80,35 +80,6 @@ TEST(LibraryWriter, LaysOutHeadersRecordsNamesAndAlignedData)
     EXPECT_EQ(file.size(), (end + 1023) / 1024 * 1024);
 }
 
-TEST(LibraryWriter, WritesAnUneditedNewEntryAndReadsBackNames)
-{
-    StoredLibrary stored;
-    ASSERT_EQ(AddToLibrary(stored.library, "A comet with a name of forty letters...", {PatternImage(32, 32, Depth8)}), 0);
-    TGroupIcon fresh;
-    fresh.Name = "New Icon";
-    fresh.Formats.resize(1);
-    stored.library.Groups.insert(stored.library.Groups.begin(), fresh);
-    std::vector<std::uint8_t> file;
-    ASSERT_EQ(EncodeLibraryFile(stored.library, file), 0);
-    EXPECT_EQ(Words(file, 1024, 3), (std::vector<int>{0, 1, 0}));
-    EXPECT_EQ(Words(file, 1024 + 6, 7), (std::vector<int>{0, 0, 1, 0, 0, 0, 1}));
-    EXPECT_EQ(Words(file, 234, 2), (std::vector<int>{3, 0})); // where its data would start, length 0
-
-    const std::string path = stored.dir.file("sky.icl");
-    stored.library.Modified = true;
-    ASSERT_EQ(WriteLibraryFile(stored.library, path), 0);
-    EXPECT_FALSE(stored.library.Modified);
-    TempDir readDir;
-    TIconLibrary read;
-    read.TempDir = readDir.file("");
-    ReadIconResources(read, path);
-    ASSERT_EQ(read.Groups.size(), 2u);
-    EXPECT_EQ(read.Groups[0].Name, "New Icon");
-    EXPECT_EQ(read.Groups[0].Count, 0);
-    EXPECT_EQ(read.Groups[1].Name, "A comet with a name of forty let");
-    EXPECT_EQ(read.Groups[1].Count, 1);
-}
-
 TEST(LibraryWriter, FailuresKeepTheFileAndModified)
 {
     StoredLibrary stored;

@@ -68,22 +68,5 @@ TEST(BucketTool, FillsPreviewsAndCommits)
     EXPECT_TRUE(commit && commit->StepName == "Bucket" && commit->RecentColour == 0x0000FFu);
 }
 
-TEST(Dropper, ReadsIndexOrColourAndAlpha)
-{
-    TIconImage indexed = PatternImage(8, 8, Depth8);
-    const auto index = DropperPick(indexed, 6, 4, 2); // pixel (3, 2): index 9
-    ASSERT_TRUE(index);
-    EXPECT_EQ(index->Colour, 9u);
-    EXPECT_EQ(DropperReadout(indexed, 6, 4, 2)->Colour, PaletteColor(9, indexed.Palette));
-
-    TIconImage image = PatternImage(8, 8, Depth32);
-    StorePixel(image.Bitmap.pixel(1, 1), MakeColor(1, 2, 3));
-    image.Mask.pixel(1, 1)[0] = 55;
-    const auto reading = DropperPick(image, 1, 1, 1);
-    EXPECT_EQ(reading->Colour, MakeColor(1, 2, 3));
-    EXPECT_EQ(reading->Alpha, 200);
-    EXPECT_FALSE(DropperPick(image, 8, 0, 1));
-}
-
 } // namespace
 } // namespace ormel

@@ -7,8 +7,6 @@ namespace ormel {
 namespace {
 
 constexpr TColor kWhite = MakeColor(255, 255, 255);
-constexpr TColor kBlue = MakeColor(0, 0, 255);
-constexpr TColor kRed = MakeColor(255, 0, 0);
 
 TColor StripAt(const Raster& strip, int x)
 {
@@ -21,22 +19,6 @@ Raster StripOf(const TGradientEditor& editor)
     Raster strip;
     DrawGradientStrip(editor.Result(), strip);
     return strip;
-}
-
-TEST(GradientEditorTest, InitialStopsMakeTheDefaultStrip)
-{
-    const TGradientEditor editor;
-    const int positions[] = {0, 85, 170, 256, 341, 426, 511};
-    for (int i = 0; i < TGradientEditor::StopCount; ++i)
-        EXPECT_EQ(editor.Stop(i).Position, positions[i]) << i;
-    EXPECT_EQ(editor.SelectedStop(), 0);
-    EXPECT_EQ(editor.Result(), (TNodeArray{{511, kBlue, 1}, {0, kWhite, 1}}));
-
-    const Raster strip = StripOf(editor);
-    EXPECT_EQ(strip, DefaultGradientStrip());
-    EXPECT_EQ(StripAt(strip, 0), kWhite);
-    EXPECT_EQ(StripAt(strip, 255), MakeColor(127, 127, 255));
-    EXPECT_EQ(StripAt(strip, 511), kBlue);
 }
 
 TEST(GradientEditorTest, DraggingClampsAndClickingTheEnableBoxToggles)
@@ -66,34 +48,6 @@ TEST(GradientEditorTest, DraggingClampsAndClickingTheEnableBoxToggles)
     EXPECT_FALSE(editor.SetEnabled(false));
     EXPECT_TRUE(editor.Stop(0).Enabled);
     EXPECT_TRUE(editor.SetEnabled(true));
-}
-
-TEST(GradientEditorTest, InverseAndPresets)
-{
-    TGradientEditor editor;
-    editor.Inverse();
-    EXPECT_EQ(editor.Stop(0).Color, kBlue);
-    EXPECT_EQ(editor.Stop(6).Color, kWhite);
-    EXPECT_EQ(editor.Stop(6).Position, 511);
-    EXPECT_EQ(editor.Stop(3).Position, 255); // mirrored in place
-    EXPECT_EQ(editor.Stop(3).Color, MakeColor(128, 128, 255));
-    const Raster inverse = StripOf(editor);
-    EXPECT_EQ(StripAt(inverse, 0), kBlue);
-    EXPECT_EQ(StripAt(inverse, 511), kWhite);
-
-    editor.SelectStop(4);
-    editor.ApplyPreset(1);
-    EXPECT_EQ(editor.SelectedStop(), 0);
-    EXPECT_EQ(editor.Result().size(), 7u);
-    const Raster rainbow = StripOf(editor);
-    EXPECT_EQ(StripAt(rainbow, 0), kRed);
-    EXPECT_EQ(StripAt(rainbow, 170), MakeColor(0, 255, 0));
-    EXPECT_EQ(StripAt(rainbow, 511), kRed);
-
-    editor.ApplyPreset(2);
-    EXPECT_EQ(editor.Result(), (TNodeArray{{511, 0, 1}, {0, kWhite, 1}}));
-    editor.ApplyPreset(3); // no such preset: nothing changes
-    EXPECT_EQ(editor.Stop(1).Position, 511); // stop k takes node k
 }
 
 } // namespace

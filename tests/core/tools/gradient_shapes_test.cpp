@@ -1,5 +1,4 @@
 #include "tools/gradient_ellipse.h"
-#include "tools/gradient_presets.h"
 #include "tools/shape_tool.h"
 
 #include "raster/paint.h"
@@ -16,7 +15,7 @@ using test::ColourAt;
 using test::TransparencyAt;
 using Pixels = std::set<std::pair<int, int>>;
 
-constexpr TColor kRed = MakeColor(255, 0, 0), kWhite = MakeColor(255, 255, 255), kBlue = MakeColor(0, 0, 255);
+constexpr TColor kRed = MakeColor(255, 0, 0), kWhite = MakeColor(255, 255, 255);
 
 TIconImage Blank(int size, int depth) { return test::BlankImage(size, size, depth); }
 
@@ -90,59 +89,6 @@ TEST(ShapeToolTest, RectangleRingFillAndDragFromTheBackup)
     // A backup of another image is never restored into this one.
     TIconImage other = Blank(4, Depth32);
     EXPECT_FALSE(rectangle.Move(other, 3, 3, 1, true, RedPaint(2)));
-}
-
-TEST(ShapeToolTest, EllipseOnePixelAndEitherDragDirection)
-{
-    const TIconImage blank = Blank(12, Depth24);
-    TIconImage image = blank, upLeft = blank, downRight = blank;
-    TShapeTool ellipse(ShapeKind::Ellipse);
-    ellipse.Press(image, 3, 3, 1);
-    ellipse.Move(image, 4, 4, 1, true, RedPaint(1));
-    EXPECT_EQ(Changed(image, blank), Box(3, 3, 4, 4));
-    EXPECT_EQ(ColourAt(image, 3, 3), kRed);
-    EXPECT_EQ(ellipse.Release(), "Ellipse");
-    ellipse.Press(upLeft, 10, 9, 1);
-    ellipse.Move(upLeft, 1, 2, 1, true, RedPaint(1));
-    ellipse.Press(downRight, 1, 2, 1);
-    ellipse.Move(downRight, 10, 9, 1, true, RedPaint(1));
-    EXPECT_EQ(Changed(upLeft, downRight), Pixels{});
-    EXPECT_NE(Changed(upLeft, blank), Pixels{});
-}
-
-TEST(GradientRectTest, RoundedCornerIsOnePixelThick)
-{
-    const TIconImage blank = Blank(10, Depth32);
-    TShapePaint paint = RedPaint(0);
-    paint.CornerRadius = 3;
-    Pixels corner;
-    for (const auto& pixel : Changed(Drawn<TGradientRect>(paint, blank, TRect{0, 0, 10, 10}), blank))
-        if (pixel.first < 3 && pixel.second < 3)
-            corner.insert(pixel);
-    EXPECT_EQ(corner, (Pixels{{2, 0}, {1, 1}, {0, 2}}));
-    // Anti-aliased, pixel (0, 1) beside the curve (edge weight 194) gets partial alpha.
-    paint.AntiAliasing = true;
-    EXPECT_EQ(TransparencyAt(Drawn<TGradientRect>(paint, blank, TRect{0, 0, 10, 10}), 0, 1), 194);
-}
-
-TEST(GradientRectTest, GradientStylesReadTheStrip)
-{
-    const Raster strip = DefaultGradientStrip();
-    // Horizontal (2) over the interior 1..10; vertical (1) divides by the height less both
-    // borders; box (3) has half width 4, so (8, 6) reads column 255; radial (4): D = sqrt(50).
-    const struct {
-        int style, x, y;
-        TColor colour;
-    } cases[] = {{2, 1, 5, kWhite}, {2, 10, 5, kBlue}, {1, 5, 10, MakeColor(25, 25, 255)}, {1, 5, 11, kBlue},
-                 {3, 6, 6, kWhite}, {3, 8, 6, MakeColor(127, 127, 255)}, {4, 8, 6, MakeColor(182, 182, 255)},
-                 {4, 1, 1, kBlue}};
-    for (const auto& c : cases) {
-        TShapePaint paint = RedPaint(2);
-        paint.Style = c.style;
-        paint.GradientStrip = &strip;
-        const TIconImage image = Drawn<TGradientRect>(paint, Blank(12, Depth24), TRect{0, 0, 12, 12});
-        EXPECT_EQ(ColourAt(image, c.x, c.y), c.colour) << c.style << " at " << c.x << "," << c.y;
-    }
 }
 
 TEST(GradientRectTest, DepthSpecificWrites)

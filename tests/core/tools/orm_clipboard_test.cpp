@@ -29,25 +29,6 @@ TRect TriangleRegion(Raster& region)
     return BuildSelectionRegion(points, 1, 12, 10, region);
 }
 
-TEST(OrmClipboard, ExtractsSelectedPixelsAndBlendsTheCompositeOverTheBackground)
-{
-    TIconImage image = test::PatternImage(12, 10, Depth8);
-    Raster region, composite, mask, colour;
-    const TRect bounds = TriangleRegion(region);
-    image.Mask.pixel(2, 2)[0] = 100;
-    ExtractSelection(image, region, MakeColor(10, 20, 30), bounds, composite, mask, colour);
-    ASSERT_EQ(colour.width(), 8);
-    ASSERT_EQ(composite.height(), 6);
-    const TColor c = test::ColourAt(image, 2, 2);
-    const std::uint8_t* p = colour.pixel(1, 1);
-    EXPECT_EQ(MakeColor(p[2], p[1], p[0]), c);
-    EXPECT_EQ(mask.pixel(1, 1)[1], 100);
-    EXPECT_EQ(composite.pixel(1, 1)[0], (155 * ((c >> 16) & 255) + 100 * 30) / 256);
-    EXPECT_EQ(composite.pixel(1, 1)[2], (155 * (c & 255) + 100 * 10) / 256);
-    for (const Raster* picture : {&colour, &mask, &composite})
-        EXPECT_EQ(picture->pixel(7, 5)[0], 255); // outside the triangle
-}
-
 TEST(OrmClipboard, CopiedSelectionPastesWithItsTransparencyAndOtherBitmapsAsOpaque)
 {
     FakeClipboard system;

@@ -82,35 +82,5 @@ TEST(PastePlacement, TransparencyComesWithThePictureAndTheTargetLiesBeneath)
     EXPECT_EQ(ComposePaste(Target(Depth32), broken, view).Bitmap, Target(Depth32).Bitmap);
 }
 
-TEST(PastePlacement, IndexedTargetsGetFourVariantsAndKeepTheirDepth)
-{
-    const TIconImage target = Target(Depth8);
-    const TIconImage composed =
-        ComposePaste(target, Picture(4, 4, MakeColor(255, 0, 0), 0), TPasteView{0, 0, 1, TRect{0, 0, 4, 4}});
-    // The black beneath shows in display colours.
-    EXPECT_EQ(At(composed, 8, 8), PaletteColor(0, target.Palette));
-    const std::array<TIconImage, 4> variants = PasteVariants(target, composed);
-    EXPECT_EQ(variants[0].Palette, target.Palette);
-    EXPECT_EQ(variants[1].Palette, target.Palette);
-    for (const TIconImage& variant : variants) {
-        EXPECT_EQ(variant.ColorDepth, Depth8);
-        EXPECT_EQ(PaletteColor(variant.Bitmap.pixel(1, 1)[2], variant.Palette), MakeColor(255, 0, 0));
-        EXPECT_EQ(PaletteColor(variant.Bitmap.pixel(9, 9)[2], variant.Palette), PaletteColor(0, target.Palette));
-    }
-    EXPECT_STREQ(PasteVariantLabels()[0], "Pallte no change\nNo dither");
-
-    TIconImage pasted = target;
-    CommitPaste(pasted, composed, &variants[2]);
-    EXPECT_EQ(pasted.Bitmap, variants[2].Bitmap);
-    EXPECT_EQ(pasted.Palette, variants[2].Palette);
-    EXPECT_EQ(pasted.ImageId, 7);
-    // An indexed target without a chosen variant, or a result of another size, stays as it was.
-    TIconImage untouched = target;
-    CommitPaste(untouched, composed, nullptr);
-    EXPECT_EQ(untouched.Bitmap, target.Bitmap);
-    CommitPaste(untouched, Target(Depth8, 8), &variants[0]);
-    EXPECT_EQ(untouched.Bitmap, target.Bitmap);
-}
-
 } // namespace
 } // namespace ormel

@@ -15,35 +15,6 @@ struct CountingClipboard : TSystemClipboard {
     bool GetBitmap(Raster&, std::vector<std::uint8_t>&) const override { return false; }
 };
 
-TEST(RectangleSelect, DraggedBackwardsAtZoomFourSelectsTheCoveredPixels)
-{
-    const TIconImage image = test::PatternImage(10, 10, Depth24);
-    TSelection selection;
-    selection.RectPress(image, 20, 20, 4);
-    TRect outline;
-    ASSERT_TRUE(selection.RectMove(image, 8, 32, 4, outline));
-    EXPECT_EQ(outline, (TRect{20, 20, 8, 32}));
-    Raster region;
-    TRect bounds;
-    ASSERT_TRUE(selection.RectRelease(image, 4, region, bounds));
-    EXPECT_EQ(bounds, (TRect{2, 5, 5, 8}));
-    int selected = 0;
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x)
-            selected += region.pixel(x, y)[0] == 255 && region.pixel(x, y)[2] == 0 ? 1 : 0;
-    EXPECT_EQ(selected, 9);
-    EXPECT_EQ(region.pixel(4, 7)[0], 255);
-
-    // Corners round halves to even and stay on the image.
-    EXPECT_EQ(SelectionCorner(image, 10, 14, 4), (TPoint{8, 16}));
-    EXPECT_EQ(SelectionCorner(image, 200, -7, 4), (TPoint{40, 0}));
-
-    // A click without a move has no area and removes the selection.
-    selection.RectPress(image, 20, 20, 4);
-    EXPECT_FALSE(selection.RectRelease(image, 4, region, bounds));
-    EXPECT_FALSE(selection.HasSelection());
-}
-
 TEST(Lasso, NeedsThreePointsClosesOnReleaseAndKeepsTheNewestWhenFull)
 {
     const TIconImage image = test::PatternImage(300, 300, Depth32);

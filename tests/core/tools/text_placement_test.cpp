@@ -46,31 +46,6 @@ int ChangedPixels(const TIconImage& image, const TIconImage& original)
     return changed;
 }
 
-TEST(TextPlacement, StartsCentredUnturnedAtTheMeasuredSize)
-{
-    BlockRasterizer rasterizer;
-    TTextPlacement placement;
-    const TIconImage image = test::PatternImage(32, 32, Depth24);
-    placement.Start(image, Look(0), rasterizer);
-    EXPECT_TRUE(placement.Active());
-    EXPECT_EQ(placement.Geometry(), (TTextGeometry{16, 16, 21, 6, 0}));
-    TTextLook italic = Look(0);
-    italic.Font.Italic = true;
-    placement.Start(image, italic, rasterizer);
-    EXPECT_EQ(placement.Geometry().Width, 26);
-    placement.SetGeometry({-20000, 20000, 0, 5000, 45});
-    EXPECT_EQ(placement.Geometry(), (TTextGeometry{-10000, 10000, 1, 1000, 45}));
-}
-
-TEST(TextPlacement, FrameCornersTurnAboutTheCentreAndScale)
-{
-    const TFrameCorners flat = TextFrameCorners({16, 16, 20, 6, 0}, 4);
-    EXPECT_EQ((std::array{flat.X1, flat.Y1, flat.X3, flat.Y3}), (std::array{24, 52, 104, 76}));
-    // A quarter turn takes the top-left corner (6, 13) to the bottom left of the centre.
-    const TFrameCorners turned = TextFrameCorners({16, 16, 20, 6, 90}, 1);
-    EXPECT_EQ((std::array{turned.X1, turned.Y1, turned.X3, turned.Y3}), (std::array{13, 26, 19, 6}));
-}
-
 TEST(TextPlacement, EveryRenderingStartsFromTheBackup)
 {
     BlockRasterizer rasterizer;

@@ -7,30 +7,6 @@
 namespace ormel {
 namespace {
 
-TEST(VectCursor, OutlinesHaveTheirOffsetsAndPointCounts)
-{
-    const TVectCursor cursor;
-    const std::vector<TPoint> offsets{{0, 0},   {1, 1},   {0, 0},   {1, 1},   {0, 0},   {-2, -2}, {-3, -3}, {-3, -3},
-                                      {-4, -4}, {-4, -4}, {-5, -5}, {-5, -5}, {-6, -6}, {-6, -6}, {-7, -7}};
-    const std::vector<std::size_t> points{5, 5, 13, 13, 13, 25, 29, 33, 37, 41, 45, 49, 53, 57, 61};
-    for (int size = 1; size <= 15; ++size) {
-        const TOutline* outline = cursor.Outline(size);
-        ASSERT_NE(outline, nullptr);
-        EXPECT_EQ(outline->Offset, offsets[static_cast<std::size_t>(size - 1)]) << size;
-        EXPECT_EQ(outline->Corners.size() + 1, points[static_cast<std::size_t>(size - 1)]) << size;
-    }
-    EXPECT_EQ(cursor.Outline(0), nullptr);
-    EXPECT_EQ(cursor.Outline(16), nullptr);
-}
-
-TEST(VectCursor, DiscOutlineRunsClockwiseFromTheTopLeft)
-{
-    const std::vector<TPoint> seven{{2, 0}, {3, 0}, {4, 0}, {5, 0}, {5, 1}, {6, 1}, {6, 2}, {7, 2}, {7, 3}, {7, 4},
-                                    {7, 5}, {6, 5}, {6, 6}, {5, 6}, {5, 7}, {4, 7}, {3, 7}, {2, 7}, {2, 6}, {1, 6},
-                                    {1, 5}, {0, 5}, {0, 4}, {0, 3}, {0, 2}, {1, 2}, {1, 1}, {2, 1}};
-    EXPECT_EQ(TVectCursor().Outline(7)->Corners, seven);
-}
-
 TEST(VectCursor, DrawPlacesTheOutlineAroundTheCursorPixel)
 {
     const TVectCursor cursor;
