@@ -1,16 +1,9 @@
 #include "creators/cartoon_option_dialog.h"
 #include "creators/cartoon_settings.h"
 #include "effect_test_support.h"
-#include "files/atomic_file.h"
-#include "files/bmp_file.h"
-#include "files/byte_stream.h"
-#include "raster/resample.h"
 #include "frame_fixture.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QSignalSpy>
-#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -23,22 +16,6 @@ namespace {
 
 const char kCannotOpen[] = "The configuration file cartoon3.set cann't be opened.";
 const TRect kCropRect{0, 32, 256, 224}; // the picture letter-boxed into the crop
-
-// The photo fixture stretched into the 256 x 256 crop rectangle, white around it.
-Raster PhotoCrop()
-{
-    std::vector<std::uint8_t> bytes;
-    Raster photo;
-    if (ReadWholeFile(ORMEL_FIXTURES_DIR "/photo-board.bmp", bytes)) {
-        ByteReader in(bytes);
-        ReadBmp24(in, photo);
-    }
-    Raster crop(256, 256);
-    crop.fill(255, 255, 255);
-    if (!photo.empty())
-        StretchBitmapRect(photo, crop, {0, 0, photo.width(), photo.height()}, kCropRect);
-    return crop;
-}
 
 // Clicks the tab of the options page: 0 line drawing, 1 colouring.
 void ShowPage(QDialog& dialog, int page)
@@ -80,8 +57,8 @@ private slots:
     void initTestCase()
     {
         services_ = MakeServices(dialogs_);
-        crop_ = PhotoCrop();
-        REQUIRE_DATA(QStringLiteral(ORMEL_FIXTURES_DIR "/photo-board.bmp"));
+        crop_ = Raster(256, 256);
+        crop_.fill(255, 255, 255);
     }
 
     void init()
@@ -131,84 +108,6 @@ private slots:
             const auto shipped = SerializeCartoonSettings(ShippedCartoonSettings());
             QCOMPARE(ReadBytes(settingsFile()), QByteArray(reinterpret_cast<const char*>(shipped.data()), 133));
         }
-    }
-
-    // The preview is the core's rendering of the chosen format with the controls' options; a
-    // burst of changes renders once, and nothing renders while the dialog is hidden.
-    void previewIsTheCoreRendering_data()
-    {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<bool>("lines");
-        QTest::addColumn<bool>("colour");
-        QTest::newRow("32 x 32 : 32, lines") << 32 << int(Depth32) << true << false;
-        QTest::newRow("16 x 16 : 4, both") << 16 << int(Depth4) << true << true;
-        QTest::newRow("48 x 48 : 8, colour") << 48 << int(Depth8) << false << true;
-        QTest::newRow("256 x 256 : 24, both") << 256 << int(Depth24) << true << true;
-    }
-    void previewIsTheCoreRendering()
-    {
-        QFETCH(int, side);
-        QFETCH(int, depth);
-        QFETCH(bool, lines);
-        QFETCH(bool, colour);
-        shipSettings();
-        Tfrm_CartoonOption dialog(*services_);
-        QSignalSpy rendered(&dialog, &Tfrm_CartoonOption::optionsChanged);
-        const TIconImageArray formats{BlankImage(24, 24, Depth32), BlankImage(side, side, depth)};
-
-        QStringList faults;
-        CartoonControls moved = ControlsFromSettings(ShippedCartoonSettings());
-        dialogs_->dialogHandlers << [&](QDialog& d) {
-            d.show();
-            QCoreApplication::processEvents();
-            if (rendered.count() != 1)
-                faults << QStringLiteral("showing renders once");
-            auto* list = d.findChild<QComboBox*>(QStringLiteral("cmb_IconImage"));
-            if (list->count() != 2 || list->itemText(1) != QString::fromStdString(FormatListLabel(side, side, depth)))
-                faults << QStringLiteral("format list");
-            QTest::keyClick(list, Qt::Key_Down);
-            if (!lines)
-                Click(d, "Chk_DrawSketch");
-            moved.DrawSketch = lines;
-            if (lines) {
-                TypeNumber(d, QStringLiteral("Spn_Detail"), moved.Detail = 60);
-                Click(d, "Chk_Remain");
-                moved.RemainDark = true;
-                TypeNumber(d, QStringLiteral("Spn_Threshold"), moved.Threshold = 90);
-            }
-            ShowPage(d, 1);
-            if (colour) {
-                Click(d, "Chk_DrawColor");
-                moved.DrawColor = true;
-                TypeNumber(d, QStringLiteral("Spn_Brightness"), moved.Brightness = -30);
-                auto* reducer = d.findChild<QSlider*>(QStringLiteral("trc_ColorReducer"));
-                QTest::keyClick(reducer, Qt::Key_PageUp);
-                moved.Reducer = reducer->value();
-            }
-            QCoreApplication::processEvents();
-            if (rendered.count() != 2)
-                faults << QStringLiteral("a burst of changes renders once, not %1 times").arg(rendered.count() - 1);
-            PressButton(d, "btn_OK");
-            return d.result();
-        };
-        QVERIFY(dialog.Execute(formats, 0, crop_, kCropRect));
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
-
-        TCartoonRenderer core;
-        core.Settings = ShippedCartoonSettings();
-        core.Controls = moved;
-        TIconImageArray expected{formats[1]};
-        QVERIFY(core.RenderFormats(expected, crop_, kCropRect, true));
-        QVERIFY(SameImage(dialog.PreviewImage(), expected.front()));
-        QCOMPARE(dialog.Renderer().Controls.Reducer, moved.Reducer);
-
-        // Hidden, the dialog takes new positions without rendering.
-        moved.Detail = 500;
-        dialog.SetControls(moved);
-        QCoreApplication::processEvents();
-        QCOMPARE(rendered.count(), 2);
-        QCOMPARE(SpinValue(dialog, "Spn_Detail"), 500);
     }
 
     // OK writes the options and the next dialog reads them; Cancel puts back what was there and

@@ -8,14 +8,11 @@
 #include "ui_test_support.h"
 
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QTabWidget>
 
 #include <memory>
 
@@ -143,106 +140,6 @@ private slots:
         HSVToRGB(200, 255, 255, r, g, b);
         QCOMPARE(rgb(), (Rgb{r, g, b}));
         QCOMPARE(changes.count(), 2);
-
-        // The hue bar and the square: H = y * 359 div 192, S = x * 255 div 192, V = y * 255 div 192.
-        auto* hue = child<QWidget>("img_hArea");
-        QTest::mouseClick(hue, Qt::LeftButton, {}, QPoint(5, 96));
-        QCOMPARE(spin("spn_H"), 179);
-        QCOMPARE(child<QWidget>("img_arrow")->geometry().center().y(), 192 * 179 / 360);
-        auto* square = child<QWidget>("img_svArea");
-        QTest::mouseClick(square, Qt::LeftButton, {}, QPoint(96, 48));
-        QCOMPARE((Rgb{spin("spn_H"), spin("spn_S"), spin("spn_V")}), (Rgb{179, 127, 63}));
-        QCOMPARE(child<QWidget>("img_cross")->geometry().center(), QPoint(192 * 127 / 256, 192 * 63 / 256));
-        QCOMPARE(changes.count(), 4);
-    }
-
-    void transparentStateLastsUntilTheNextColourChange()
-    {
-        panel_->SetColor(MakeColor(10, 20, 30));
-        auto* transparent = child<QPushButton>("img_A");
-        QSignalSpy changes(&frame_->Services(), &EditorServices::coloursChanged);
-        QTest::mouseClick(transparent, Qt::LeftButton);
-        QCOMPARE(changes.count(), 1);
-        QVERIFY(panel_->IsTransparent());
-        QCOMPARE(panel_->CurrentAlpha(), 0);
-        QCOMPARE(panel_->CurrentColor(), TColor(0));
-        // The alpha track bar alone does not end it.
-        QTest::keyClick(child<QSlider>("trc_A"), Qt::Key_Left);
-        QCOMPARE(spin("spn_A"), 254);
-        QCOMPARE(panel_->CurrentAlpha(), 0);
-        // Another colour does; so does the dropper's alpha.
-        QTest::keyClick(child<QSlider>("trc_G"), Qt::Key_PageUp);
-        QVERIFY(!panel_->IsTransparent());
-        QCOMPARE(panel_->CurrentColor(), MakeColor(10, 32, 30));
-        QCOMPARE(panel_->CurrentAlpha(), 254);
-        QTest::mouseClick(transparent, Qt::LeftButton);
-        panel_->SetAlpha(200);
-        QVERIFY(!panel_->IsTransparent());
-        QCOMPARE(panel_->CurrentAlpha(), 200);
-        QCOMPARE(spin("spn_A"), 200);
-    }
-
-    // A library cell is marked until the page changes; a recent colour is taken by a click on
-    // its cell.
-    void libraryAndRecentColours()
-    {
-        child<QTabWidget>("pgc_Color")->setCurrentIndex(1);
-        clickCell("img_lib", 19);
-        QCOMPARE(rgb(), (Rgb{98, 98, 98}));
-        QCOMPARE(child<ColourCellGrid>("img_lib")->mark(), 19);
-        child<QTabWidget>("pgc_Color")->setCurrentIndex(2);
-        child<QTabWidget>("pgc_Color")->setCurrentIndex(1);
-        QCOMPARE(child<ColourCellGrid>("img_lib")->mark(), -1);
-        child<QTabWidget>("pgc_Color")->setCurrentIndex(2);
-        panel_->AddRecentColor(MakeColor(1, 2, 3));
-        clickCell("img_HistoryArea", 0);
-        QCOMPARE(rgb(), (Rgb{1, 2, 3}));
-    }
-
-    // An indexed image's palette in the grid; the colour is the selected entry; picks are held
-    // to the used cells.
-    void indexedImagesShowTheirPalette()
-    {
-        panel_->SetColor(MakeColor(250, 250, 250));
-        Tfrm_childwin* document = openImage(Depth4);
-        QCOMPARE(panel_->ColorMode(), int(Depth4));
-        QVERIFY(child<QWidget>("img_Palette")->isVisible() && !child<QWidget>("img_svArea")->isVisible());
-        QVERIFY(!child<QSlider>("trc_A")->isVisible());
-        QCOMPARE(int(panel_->CurrentPalette()->palNumEntries), 16);
-        // White is the entry nearest (250, 250, 250).
-        const TPaletteEntry& white = panel_->CurrentPalette()->palPalEntry[15];
-        QCOMPARE((Rgb{white.peRed, white.peGreen, white.peBlue}), (Rgb{255, 255, 255}));
-        QCOMPARE(panel_->CurrentColor(), TColor(15));
-
-        // A drag follows the grid's clamped hits (pinned in the core): far right is the last cell.
-        auto* grid = child<ColourCellGrid>("img_Palette");
-        QTest::mousePress(grid, Qt::LeftButton, {}, grid->cellCentre(3));
-        QCOMPARE(panel_->CurrentColor(), TColor(3));
-        QTest::mouseMove(grid, QPoint(1000, 5));
-        QCOMPARE(panel_->CurrentColor(), TColor(15));
-        QTest::mouseMove(grid, grid->cellCentre(0));
-        QTest::mouseRelease(grid, Qt::LeftButton, {}, grid->cellCentre(0));
-        // The arrow keys walk the used cells.
-        QTest::keyClick(grid, Qt::Key_Right);
-        QCOMPARE(panel_->CurrentColor(), TColor(1));
-        QTest::keyClick(grid, Qt::Key_Down); // no second row
-        QTest::keyClick(grid, Qt::Key_Left);
-        QTest::keyClick(grid, Qt::Key_Left);
-        QCOMPARE(panel_->CurrentColor(), TColor(0));
-        panel_->SetColor(7);
-        QCOMPARE(panel_->CurrentColor(), TColor(7));
-        panel_->SetColor(16); // no such entry
-        QCOMPARE(panel_->CurrentColor(), TColor(7));
-        // Picking a colour selects the nearest entry.
-        child<QTabWidget>("pgc_Color")->setCurrentIndex(1);
-        clickCell("img_lib", 2);
-        const TPaletteEntry& red = panel_->CurrentPalette()->palPalEntry[panel_->SelectedIndex()];
-        QCOMPARE((Rgb{red.peRed, red.peGreen, red.peBlue}), (Rgb{255, 0, 0}));
-        QVERIFY(!document->Document().Modified);
-
-        frame_->MdiArea().closeActiveSubWindow();
-        QCOMPARE(panel_->ColorMode(), int(Depth32));
-        QVERIFY(child<QSlider>("trc_A")->isVisibleTo(panel_));
     }
 
     // Dragging the R track bar edits the selected entry of the image's palette: one step.

@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QSlider>
 
 #include <vector>
 
@@ -30,8 +29,7 @@ enum class Drive { Pair, Spin, ZoomText, List, Check };
 struct Control {
     Drive drive;
     const char* name; // the spin box, list or check box
-    const char* track;
-    int minimum, maximum, initial;
+    int initial;
     int setting; // the value the test moves it to
 };
 
@@ -53,44 +51,44 @@ const std::vector<DialogKind>& Kinds()
     using D = Drive;
     static const std::vector<DialogKind> kinds{
         {"act_BrightnessContrast", "Brightness / Contrast",
-         {{D::Pair, "Spn_Brightness", "Trc_Brightness", -255, 255, 0, 60},
-          {D::Pair, "Spn_Contrast", "Trc_Contrast", -255, 255, 0, -45}},
+         {{D::Pair, "Spn_Brightness", 0, 60},
+          {D::Pair, "Spn_Contrast", 0, -45}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplyBrightnessContrast(b, l, v[0], v[1]); },
          Fixed},
-        {"act_Saturation", "Saturation", {{D::Pair, "spn_Saturation", "trc_Saturation", -127, 127, 0, 60}},
+        {"act_Saturation", "Saturation", {{D::Pair, "spn_Saturation", 0, 60}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplySaturation(b, l, v[0]); }, Fixed},
         {"act_ColorBalance", "Color Balance",
-         {{D::Pair, "spn_R", "trc_R", -255, 255, 0, 60},
-          {D::Pair, "spn_G", "trc_G", -255, 255, 0, -45},
-          {D::Pair, "spn_B", "trc_B", -255, 255, 0, 30}},
+         {{D::Pair, "spn_R", 0, 60},
+          {D::Pair, "spn_G", 0, -45},
+          {D::Pair, "spn_B", 0, 30}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplyColorBalance(b, l, v[0], v[1], v[2]); },
          Fixed},
-        {"act_Blur", "Blur", {{D::Pair, "spn_Blur", "trc_Blur", 1, 200, 1, 30}},
+        {"act_Blur", "Blur", {{D::Pair, "spn_Blur", 1, 30}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplyBlur(b, l, v[0]); }, Fixed},
-        {"act_Sharpen", "Sharpen", {{D::Pair, "spn_Sharpen", "trc_Sharpen", 0, 100, 0, 40}},
+        {"act_Sharpen", "Sharpen", {{D::Pair, "spn_Sharpen", 0, 40}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplySharpen(b, l, v[0]); }, Fixed},
         {"act_Filters", "Filter",
-         {{D::List, "cbb_filters", nullptr, 0, 24, 0, 10},
-          {D::Check, "chk_R", nullptr, 0, 1, 1, 1},
-          {D::Check, "chk_G", nullptr, 0, 1, 1, 0},
-          {D::Check, "chk_B", nullptr, 0, 1, 1, 1}},
+         {{D::List, "cbb_filters", 0, 10},
+          {D::Check, "chk_R", 1, 1},
+          {D::Check, "chk_G", 1, 0},
+          {D::Check, "chk_B", 1, 1}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) {
              ApplyFilter(b, l, BuiltInFilters()[std::size_t(v[0])], v[1] != 0, v[2] != 0, v[3] != 0);
          },
          [](const Values& v) { return QStringLiteral("Filter: ") + QLatin1String(BuiltInFilters()[std::size_t(v[0])].Name); }},
-        {"act_RotateArbitrary", "Rotate Arbitrary", {{D::Spin, "spn_Angle", nullptr, 0, 360, 0, 30}},
+        {"act_RotateArbitrary", "Rotate Arbitrary", {{D::Spin, "spn_Angle", 0, 30}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplyFreeRotation(b, l, v[0]); },
          [](const Values&) { return QStringLiteral("Rotate"); }},
-        {"act_Zoom", "Zoom", {{D::ZoomText, "cbb_zoom", nullptr, 10, 259, 100, 50}},
+        {"act_Zoom", "Zoom", {{D::ZoomText, "cbb_zoom", 100, 50}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) { ApplyZoom(b, l, v[0]); }, Fixed},
         {"act_Stroke", "Stroke",
-         {{D::Pair, "spn_Size", "trc_Size", 1, 200, 1, 3}, {D::Pair, "spn_Opacity", "trc_Opacity", 0, 255, 255, 128}},
+         {{D::Pair, "spn_Size", 1, 3}, {D::Pair, "spn_Opacity", 255, 128}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) {
              ApplyStroke(b, l, TStrokeSettings{v[0], b.Indexed() ? 255 : v[1], StrokeOuter, 0});
          },
          Fixed, true},
         {"act_Shadow", "Shadow",
-         {{D::Pair, "spn_offset", "trc_offset", 1, 255, 5, 9}, {D::Pair, "spn_Opacity", "trc_Opacity", 0, 255, 255, 100}},
+         {{D::Pair, "spn_offset", 5, 9}, {D::Pair, "spn_Opacity", 255, 100}},
          [](const TEffectBackup& b, TIconImage& l, const Values& v) {
              ApplyShadow(b, l, TShadowSettings{40, b.Indexed() ? 255 : v[1], 135, v[0], 0});
          },
@@ -136,30 +134,6 @@ void Set(QDialog& dialog, const Control& control, int value)
         break;
     }
     }
-}
-
-// The control's range and start as the dialog shows them; empty when they are right.
-QString RangeFault(QDialog& dialog, const Control& control)
-{
-    const QString name = QLatin1String(control.name);
-    bool right = true;
-    if (control.drive == Drive::Pair || control.drive == Drive::Spin) {
-        const auto* spin = dialog.findChild<QSpinBox*>(name);
-        right = spin->minimum() == control.minimum && spin->maximum() == control.maximum &&
-                spin->value() == control.initial;
-    }
-    if (control.drive == Drive::Pair) {
-        const auto* track = dialog.findChild<QSlider*>(QLatin1String(control.track));
-        right = right && track->minimum() == control.minimum && track->maximum() == control.maximum &&
-                track->value() == control.initial;
-    }
-    if (control.drive == Drive::ZoomText)
-        right = dialog.findChild<QComboBox*>(name)->currentText() == QLatin1String("100%");
-    if (control.drive == Drive::List)
-        right = dialog.findChild<QComboBox*>(name)->currentIndex() == control.initial;
-    if (control.drive == Drive::Check)
-        right = dialog.findChild<QCheckBox*>(name)->isChecked() == (control.initial != 0);
-    return right ? QString() : QStringLiteral("range or start of ") + name;
 }
 
 enum Ending { Cancel, Ok, OkPreviewOff, OkUntouched };
@@ -217,12 +191,8 @@ private slots:
         dialogs_->dialogHandlers << [&](QDialog& dialog) {
             dialog.show();
             const auto showing = [&](const TIconImage& image) { return SameImage(*document->CurrentImage(), image); };
-            check(dialog.windowTitle() == QLatin1String(dialogKind.caption), "caption");
             auto* preview = dialog.findChild<QCheckBox*>(QStringLiteral("chk_preview"));
             check(preview->isChecked(), "preview starts checked");
-            for (const Control& control : dialogKind.controls)
-                if (const QString fault = RangeFault(dialog, control); !fault.isEmpty())
-                    check(false, fault);
             const TIconImage shown = dialogKind.appliesWhenShown ? expected(original, initial) : original;
             check(showing(shown), "the image as the dialog opens");
             if (ending == OkPreviewOff)
@@ -230,15 +200,6 @@ private slots:
             if (ending != OkUntouched) {
                 for (qsizetype i = 0; i < values.size(); ++i)
                     Set(dialog, dialogKind.controls[std::size_t(i)], values[i] = dialogKind.controls[std::size_t(i)].setting);
-                const Control& first = dialogKind.controls.front();
-                if (first.drive == Drive::Pair) {
-                    auto* track = dialog.findChild<QSlider*>(QLatin1String(first.track));
-                    check(track->value() == first.setting, "track follows its spin box");
-                    QTest::keyClick(track, Qt::Key_PageUp);
-                    values[0] = track->value();
-                    const int spun = dialog.findChild<QSpinBox*>(QLatin1String(first.name))->value();
-                    check(values[0] != first.setting && spun == values[0], "spin box follows its track");
-                }
                 QCoreApplication::processEvents();
                 check(showing(preview->isChecked() ? expected(original, values) : original), "live image");
                 if (preview->isChecked()) {

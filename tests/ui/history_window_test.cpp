@@ -1,9 +1,6 @@
 #include "history/history_window.h"
 #include "frame_fixture.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QTabWidget>
 #include <QTableWidget>
 
 #include <fstream>
@@ -15,7 +12,6 @@ using namespace ormel::test;
 namespace {
 
 const QColor kDone(0, 0, 0);
-const QColor kUndone(192, 192, 192);
 
 // One list row as the user sees it: the caption and the colour it is written in.
 struct Row {
@@ -56,7 +52,6 @@ class HistoryWindowTest : public QObject {
         document->CurrentImage()->Bitmap.pixel(0, 0)[0] = value;
         document->RecordChange(QLatin1String(caption));
     }
-    static int painted(Tfrm_childwin* document) { return document->CurrentImage()->Bitmap.pixel(0, 0)[0]; }
 
     QTableWidget* list(const char* name) const { return window_->findChild<QTableWidget*>(QLatin1String(name)); }
     QList<Row> rows() const
@@ -97,38 +92,6 @@ private slots:
         services_.reset();
     }
 
-    void clickingARowUndoesOrRedoesEveryStepUpToIt()
-    {
-        Tfrm_childwin* document = openDocument({BlankImage(16, 16, Depth24)});
-        for (std::uint8_t value : {10, 20, 30})
-            paint(document, value);
-        document->SetModified(false);
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}, {"Pencil", kDone}, {"Pencil", kDone}, {"Pencil", kDone}}));
-
-        clickRow("lsv_history", 1);
-        QCOMPARE(painted(document), 10);
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}, {"Pencil", kDone}, {"Pencil", kUndone}, {"Pencil", kUndone}}));
-        QCOMPARE(selectedRow("lsv_history"), 1);
-        QVERIFY(document->Document().Modified);
-        QVERIFY(window_->CanUndo() && window_->CanRedo());
-
-        clickRow("lsv_history", 3);
-        QCOMPARE(painted(document), 30);
-        QVERIFY(!window_->CanRedo());
-
-        // The keyboard moves through the list the same way (the Edit menu's Undo and Redo are
-        // driven in the user flow test).
-        list("lsv_history")->setFocus();
-        QTest::keyClick(list("lsv_history"), Qt::Key_Up);
-        QCOMPARE(painted(document), 20);
-        QCOMPARE(selectedRow("lsv_history"), 2);
-
-        // A new change drops the undone step.
-        paint(document, 40, "Line");
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}, {"Pencil", kDone}, {"Pencil", kDone}, {"Line", kDone}}));
-        QVERIFY(dialogs_->messages.isEmpty());
-    }
-
     void aStepThatCannotBeReadKeepsTheShownRow()
     {
         Tfrm_childwin* document = openDocument({BlankImage(16, 16, Depth24)});
@@ -151,62 +114,6 @@ private slots:
             QCOMPARE(rows(), (QList<Row>{{"New", kDone}, {"Pencil", kDone}, {"Pencil", kDone}}));
             QCOMPARE(document->CurrentImage()->Bitmap, before.Bitmap);
         }
-    }
-
-    void eachImageKeepsItsOwnList()
-    {
-        Tfrm_childwin* first = openDocument({BlankImage(16, 16, Depth24), BlankImage(32, 32, Depth8)});
-        const int fresh = painted(first);
-        paint(first, 10); // the current image is the last one added
-        first->SelectImage(0);
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}}));
-        paint(first, 5, "Fill");
-        first->SelectImage(1);
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}, {"Pencil", kDone}}));
-
-        openDocument({BlankImage(48, 48, Depth32)});
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}}));
-        activate(first);
-        clickRow("lsv_history", 0);
-        QCOMPARE(painted(first), fresh);
-        first->SelectImage(0);
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}, {"Fill", kDone}}));
-        activate(nullptr);
-        QCOMPARE(list("lsv_history")->rowCount(), 0);
-        QVERIFY(!window_->CanUndo());
-    }
-
-    // An unreadable snapshot stays in the bin with the reason shown; a readable one comes back
-    // into the active icon. The captions and the refusal of a format the icon has are pinned
-    // in the core.
-    void recycledImagesComeBackIntoTheActiveIcon()
-    {
-        TIconImage deleted = BlankImage(32, 32, Depth32);
-        deleted.Bitmap.pixel(0, 0)[0] = 77;
-        TIconImage damaged = BlankImage(16, 16, Depth4);
-        for (TIconImage* image : {&deleted, &damaged}) {
-            QCOMPARE(services_->history().RecycleImage(*image), 0);
-            emit services_->recycleBinChanged();
-        }
-        QTableWidget* bin = list("lsv_recycle");
-        QCOMPARE(bin->rowCount(), 2);
-        auto* restore = window_->findChild<QAction*>(QStringLiteral("act_Restore"));
-        window_->findChild<QTabWidget*>(QStringLiteral("pgc_history"))->setCurrentIndex(1);
-        std::ofstream(services_->history().RecycleBin().Items()[1].FileName) << "damaged";
-        Tfrm_childwin* target = openDocument({BlankImage(16, 16, Depth24)});
-        clickRow("lsv_recycle", 1);
-        restore->trigger();
-        QCOMPARE(dialogs_->messages, (Messages{{"Restore image", "The file format is not available."}}));
-        QCOMPARE(bin->rowCount(), 2);
-
-        target->SetModified(false);
-        clickRow("lsv_recycle", 0);
-        restore->trigger();
-        QCOMPARE(bin->rowCount(), 1);
-        QCOMPARE(target->Document().Images.size(), std::size_t(2));
-        QCOMPARE(painted(target), 77);
-        QVERIFY(target->Document().Modified);
-        QCOMPARE(rows(), (QList<Row>{{"New", kDone}})); // the restored image starts a history of its own
     }
 };
 

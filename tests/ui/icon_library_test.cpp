@@ -13,31 +13,6 @@ private slots:
     void init() { startFrame(); }
     void cleanup() { stopFrame(); }
 
-    void aProgramIsListedReadOnly()
-    {
-        // What the reader finds in the fixture programs is pinned by the core tests; here the
-        // window shows it.
-        const QString path = DataFile("pe32-regedit.exe");
-        REQUIRE_DATA(path);
-        dialogs_->openAnswer = {path};
-        trigger("act_Open");
-        QCOMPARE(dialogs_->messages, Messages());
-        QVERIFY(lib().isVisible());
-        QVERIFY(frame_->findChild<QAction*>(QStringLiteral("act_IconLibrary"))->isChecked());
-        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - pe32-regedit.exe"));
-        QCOMPARE(lib().LibraryPath(), path);
-        QCOMPARE(list()->count(), 6);
-        for (int i = 0; i < 6; ++i) {
-            const TGroupIcon& entry = lib().Library().Groups[std::size_t(i)];
-            QCOMPARE(list()->item(i)->text(), QStringLiteral("Orm Icon%1\n(%2 Formats)").arg(i + 1).arg(entry.Count));
-            QCOMPARE(entry.Count, 10);
-            QCOMPARE(list()->item(i)->icon().availableSizes(), QList<QSize>{QSize(32, 32)});
-        }
-        for (const char* name : {"btn_Save", "btn_Insert", "btn_Delete", "btn_rename"})
-            QVERIFY2(!button(name)->isEnabled(), name);
-        QVERIFY(button("btn_edit")->isEnabled());
-    }
-
     void editingAnEntryOpensItsDocument()
     {
         const QString path = DataFile("pe32-regedit.exe");
@@ -56,20 +31,6 @@ private slots:
         click("btn_edit");
         QCOMPARE(frame_->Documents().size(), 2);
         QCOMPARE(frame_->ActiveDocument(), document);
-
-        // New: the four commands come back, and the first entry opens the add-image dialog.
-        click("btn_new");
-        QCOMPARE(frame_->Documents().size(), 2); // the program's icon is not the library's
-        for (const char* name : {"btn_Save", "btn_Insert", "btn_Delete", "btn_rename"})
-            QVERIFY2(button(name)->isEnabled(), name);
-        QCOMPARE(captions(), QStringList{"New Icon\n(0 Formats)"});
-        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - New Icon Lib"));
-        dialogs_->dialogHandlers = {PressOk};
-        doubleClick(0);
-        QCOMPARE(dialogs_->dialogsRun, QStringList{"frm_add_new_image"});
-        QCOMPARE(frame_->ActiveDocument()->windowTitle(), QStringLiteral("New Icon in New Icon Lib library"));
-        const TIconImage& image = frame_->ActiveDocument()->Document().Images.at(0);
-        QCOMPARE(std::tuple(image.Width, image.Height, image.ColorDepth), std::tuple(48, 48, int(Depth32)));
     }
 
     void anIconLibraryIsBuiltSavedAndReadBack()
@@ -127,42 +88,6 @@ private slots:
         click("btn_new");
         QVERIFY(!std::filesystem::exists(snapshots));
     }
-
-    void aCancelledOpenKeepsTheLibrary()
-    {
-        frame_->OpenFiles({DataFile("pe32-hh.exe")});
-        QTimer::singleShot(0, [] { LibraryLoader::CancelCurrent(); });
-        QCOMPARE(lib().OpenLibrary(DataFile("pe32-regedit.exe")), 1);
-        QCOMPARE(lib().windowTitle(), QStringLiteral("Icon Library - pe32-hh.exe"));
-        QCOMPARE(list()->count(), 1);
-        QCOMPARE(lib().LibraryPath(), DataFile("pe32-hh.exe"));
-    }
-
-    void theViewCommandAndTheShowingStateSurviveARestart()
-    {
-        QAction* command = frame_->findChild<QAction*>(QStringLiteral("act_IconLibrary"));
-        lib().hide();
-        QVERIFY(command->isEnabled() && !command->isChecked());
-        command->trigger();
-        QVERIFY(lib().isVisible() && command->isChecked());
-        lib().move(320, 240);
-        const QPoint place = lib().frameGeometry().topLeft();
-        for (const bool showing : {true, false}) {
-            QVERIFY(frame_->close());
-            frame_.reset();
-            makeFrame();
-            command = frame_->findChild<QAction*>(QStringLiteral("act_IconLibrary"));
-            QCOMPARE(command->isChecked(), showing);
-            QCOMPARE(lib().isVisible(), showing);
-            if (showing) {
-                QVERIFY(QTest::qWaitForWindowExposed(&lib()));
-                QCOMPARE(lib().frameGeometry().topLeft(), place);
-                command->trigger();
-            }
-            QVERIFY(!lib().isVisible() && !command->isChecked());
-        }
-    }
-
 };
 
 ORMEL_UI_TEST_MAIN(IconLibraryTest)

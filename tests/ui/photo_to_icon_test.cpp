@@ -1,15 +1,12 @@
 // The "Photo to Icon" command and dialog driven through the frame: pictures of every readable
-// kind, the placement, the format list, the photo frame, OK and Cancel.
+// kind, the placement, OK and Cancel.
 #include "../core/pictures/picture_samples.h"
 #include "creators/photo_to_icon_dialog.h"
-#include "dialogs/add_new_image_dialog.h"
 #include "document/document_window.h"
 #include "ui_test_support.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
-#include <QPushButton>
-#include <QSpinBox>
 
 #include <fstream>
 
@@ -20,7 +17,6 @@ namespace {
 
 constexpr TColor kRed = MakeColor(255, 0, 0);
 constexpr TColor kWhite = MakeColor(255, 255, 255);
-constexpr TColor kBlue = MakeColor(0, 0, 255);
 
 // Faults seen inside a dialog handler, where Qt Test's macros cannot end the test.
 QStringList problems;
@@ -113,8 +109,6 @@ private slots:
         QCOMPARE(dialogs_->dialogsRun, QStringList{QStringLiteral("frm_PhotoToIcon")});
 
         run(file("red.bmp"), true, [](Tfrm_PhotoToIcon& dialog) {
-            Check(Child<QSpinBox>(dialog, "spn_X")->value() == 10 && Child<QSpinBox>(dialog, "spn_WRatio")->value() == 1000,
-                  "the picture starts at its own size at (10, 10)");
             Click(dialog, "btn_FitWidth");
             Check(dialog.Formats().size() == 4, "four formats");
             for (const TIconImage& image : dialog.Formats()) {
@@ -138,91 +132,6 @@ private slots:
         for (const TIconImage& image : documents.front()->Document().Images)
             sides.append(image.Width * 100 + DepthToBits(image.ColorDepth));
         QCOMPARE(sides, (QList<int>{2432, 3232, 4832, 25632}));
-    }
-
-    // Dragging inside the frame moves it, and the controls follow.
-    void draggingMovesTheFrame()
-    {
-        run(file("red.bmp"), false, [](Tfrm_PhotoToIcon& dialog) {
-            QWidget* view = Child<QWidget>(dialog, "PaintBox1");
-            QTest::mousePress(view, Qt::LeftButton, {}, QPoint(200, 200));
-            QMouseEvent move(QEvent::MouseMove, QPointF(230, 190), view->mapToGlobal(QPointF(230, 190)), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(view, &move);
-            QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(230, 190));
-            Check(Child<QSpinBox>(dialog, "spn_X")->value() == 40 && Child<QSpinBox>(dialog, "spn_Y")->value() == 0,
-                  "X and Y follow the drag");
-        });
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
-    }
-
-    // Adding a format that exists asks to switch; a new one is appended and selected; the
-    // last format cannot be deleted.
-    void formatListAddAndDelete()
-    {
-        run(file("red.bmp"), false, [this](Tfrm_PhotoToIcon& dialog) {
-            const auto add = [this](int side, int depth) {
-                dialogs_->dialogHandlers.append([side, depth](QDialog& d) {
-                    static_cast<Tfrm_add_new_image&>(d).Propose(side, side, depth);
-                    d.accept();
-                    return d.result();
-                });
-            };
-            add(32, Depth32);
-            dialogs_->answers.append(QMessageBox::Ok);
-            Click(dialog, "btn_AddImage");
-            Check(dialogs_->questions.value(0) ==
-                      qMakePair(QStringLiteral("Add a new image format"),
-                                QStringLiteral("The image format \"32x32 : 32bits\" is alreay exists in this icon. "
-                                               "Switch to this format?")),
-                  "switch question");
-            Check(dialog.Formats().size() == 4 && dialog.SelectedFormat() == 1, "switched to 32 x 32");
-
-            add(16, Depth4);
-            Click(dialog, "btn_AddImage");
-            Check(dialog.Formats().size() == 5 && dialog.SelectedFormat() == 4, "16 x 16 appended and selected");
-            const TIconImage& indexed = dialog.Formats().back();
-            Check(indexed.Palette.palNumEntries == 16 && PaletteColor(indexed.Bitmap.pixel(8, 8)[2], indexed.Palette) == kRed,
-                  "the 4-bit format holds indices of its palette");
-
-            for (int i = 0; i < 5; ++i)
-                dialogs_->dialogHandlers.append([](QDialog&) { return int(QDialog::Accepted); });
-            for (int i = 0; i < 5; ++i)
-                Click(dialog, "btn_deleImage");
-            Check(dialog.Formats().size() == 1 && dialog.SelectedFormat() == 0, "one format left");
-            Check(dialogs_->messages ==
-                      Messages{{QStringLiteral("Error"), QStringLiteral("At least one icon image should be reserved.")}},
-                  "the last format is kept");
-        });
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
-    }
-
-    // The frame's blue makes corners transparent and its red paints the frame colour (here
-    // one the 16-colour palette holds), in true colour and in the indices of a 4-bit format.
-    void photoFrameCoversTheImages()
-    {
-        run(file("red.bmp"), false, [this](Tfrm_PhotoToIcon& dialog) {
-            Click(dialog, "btn_FitHeight");
-            dialogs_->dialogHandlers.append([](QDialog& d) {
-                static_cast<Tfrm_add_new_image&>(d).Propose(32, 32, Depth4);
-                d.accept();
-                return d.result();
-            });
-            Click(dialog, "btn_AddImage");
-            dialogs_->colourAnswer = QColor(0, 0, 255);
-            Click(dialog, "shp_FrameColor");
-            Child<QCheckBox>(dialog, "chk_PhotoFrame")->setChecked(true);
-            for (const TIconImage& image : dialog.Formats()) {
-                const int s = image.Width;
-                const QString at = QString::number(s) + "/" + QString::number(image.ColorDepth);
-                const TColor edge = IsIndexedDepth(image.ColorDepth) ? PaletteColor(image.Bitmap.pixel(s / 2, 0)[2], image.Palette)
-                                                                     : ColourAt(image, s / 2, 0);
-                Check(image.Mask.pixel(0, 0)[0] == 255 && image.Mask.pixel(s - 1, s - 1)[0] == 255, "corners clear " + at);
-                Check(image.Mask.pixel(s / 2, s / 2)[0] == 0 && image.Mask.pixel(s / 2, 0)[0] == 0, "rest opaque " + at);
-                Check(edge == kBlue, "frame colour " + at);
-            }
-        });
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }
 
     // Every kind of picture the readers take gives the formats; an unreadable file is refused.

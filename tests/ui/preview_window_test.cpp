@@ -68,34 +68,6 @@ private slots:
         QCOMPARE(shown.pixelColor(121, 120), QColor(Qt::white));
         QCOMPARE(shown.pixelColor(120, 120), QColor(Qt::white));
     }
-
-    void colourBarPicksByPosition()
-    {
-        struct Case {
-            int x;
-            QColor dialogAnswer; // invalid: the colour dialog is cancelled
-            TColor expected;
-        };
-        const TColor start = MakeColor(1, 2, 3);
-        const Case cases[] = {
-            {0, {}, MakeColor(255, 255, 255)}, {16, {}, MakeColor(212, 208, 200)}, {47, {}, MakeColor(128, 128, 128)},
-            {48, {}, MakeColor(0, 0, 0)},      {70, {}, MakeColor(0, 0, 255)},     {95, {}, MakeColor(0, 128, 128)},
-            {111, {}, MakeColor(58, 110, 165)}, {112, QColor(10, 20, 30), MakeColor(10, 20, 30)},
-            {127, {}, start},                   {128, QColor(10, 20, 30), start},
-        };
-        Tfrm_preview preview(*services_);
-        auto* bar = preview.findChild<StripColourBar*>(QStringLiteral("img_PreviewColor"));
-        QVERIFY(bar != nullptr);
-        for (const Case& c : cases) {
-            services_->setStripBackColor(start);
-            dialogs_->colourAnswer = c.dialogAnswer;
-            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(c.x, 5));
-            QCOMPARE(services_->stripBackColor(), c.expected);
-        }
-        services_->setStripBackColor(MakeColor(0, 0, 0));
-        QTest::keyClick(bar, Qt::Key_Right);
-        QCOMPARE(services_->stripBackColor(), MakeColor(0, 0, 255));
-    }
 };
 
 ORMEL_UI_TEST_MAIN(PreviewWindowTest)

@@ -10,10 +10,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QToolButton>
 
 #include <memory>
 
@@ -46,12 +44,6 @@ class TextToolTest : public QObject {
     TextPage& page() { return *frame_->findChild<TextPage*>(); }
     void click(const char* button) { QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton); }
     void trigger(const char* action) { control<QAction>(action)->trigger(); }
-    void type(const char* spin, int value)
-    {
-        QSpinBox* box = control<QSpinBox>(spin);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, QString::number(value));
-    }
     int spin(const char* name) { return control<QSpinBox>(name)->value(); }
     Tfrm_childwin* open(int images = 1)
     {
@@ -83,7 +75,6 @@ class TextToolTest : public QObject {
         return TTextGeometry{spin("spn_TextX"), spin("spn_TextY"), spin("spn_TextW"), spin("spn_TextH"),
                              spin("spn_TextAngle")};
     }
-    static QPoint At(CanvasView& canvas, QPoint pixel) { return CanvasPoint(canvas, pixel); }
 
 private slots:
     void init() { frame_ = MakeToolFrame(dialogs_, colours_); }
@@ -120,38 +111,6 @@ private slots:
         QVERIFY(!document->Canvas().frame().has_value());
     }
 
-    void angleColourAndDragRenderAfresh()
-    {
-        Tfrm_childwin* document = open();
-        click("btn_Text");
-        type("spn_TextAngle", 90);
-        QVERIFY(document->Canvas().frame().has_value());
-        QCOMPARE(document->Canvas().frame()->GetFrame(document->Zoom()).Angle, 90);
-        QVERIFY(Same(*document->CurrentImage(), expected(shown())));
-
-        colours_.colour = MakeColor(0, 0, 255);
-        emit frame_->Services().coloursChanged();
-        QVERIFY(Same(*document->CurrentImage(), expected(shown())));
-        QVERIFY(document->Canvas().frame().has_value());
-
-        // Dragging inside the frame moves the text by whole image pixels; no step yet.
-        const std::size_t before = steps().size();
-        CanvasView& canvas = document->Canvas();
-        QTest::mousePress(&canvas, Qt::LeftButton, {}, At(canvas, {16, 16}));
-        QMouseEvent move(QEvent::MouseMove, At(canvas, {19, 14}), canvas.mapToGlobal(At(canvas, {19, 14})),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&canvas, &move);
-        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, At(canvas, {19, 14}));
-        // The boxes show the frame's centre, half a pixel right of the text's for an odd width.
-        const TFrameGeometry frame = canvas.frame()->GetFrame(canvas.Zoom());
-        QCOMPARE(shown(), (TTextGeometry{frame.CentreX, frame.CentreY, frame.Width, frame.Height, frame.Angle}));
-        QVERIFY(frame.CentreX - 16 >= 3 && frame.CentreX - 16 <= 4);
-        QCOMPARE(frame.CentreY, 14);
-        QVERIFY(Same(*document->CurrentImage(), expected(shown())));
-        QCOMPARE(steps().size(), before);
-        QCOMPARE(colours_.recent, QList<TColor>{MakeColor(0, 0, 255)});
-    }
-
     void commandsCommitTheTextAsItsOwnStepFirst()
     {
         Tfrm_childwin* document = open(2);
@@ -169,35 +128,6 @@ private slots:
         QVERIFY(Same(document->Document().Images[1], expected(shown())));
         click("btn_pencil");
         QCOMPARE(lastStep(), QStringLiteral("Text"));
-    }
-
-    void fontDialogSetsTheFontAndTheText()
-    {
-        Tfrm_childwin* document = open();
-        click("btn_Text");
-        dialogs_->dialogHandlers << [](QDialog& dialog) {
-            auto* size = dialog.findChild<QSpinBox*>(QStringLiteral("spn_TextSize"));
-            if (size->value() != 8 || dialog.findChild<QComboBox*>(QStringLiteral("cmb_TextFont"))->count() == 0)
-                return int(QDialog::Rejected);
-            size->setValue(20);
-            dialog.findChild<QToolButton*>(QStringLiteral("btn_TextB"))->click();
-            dialog.findChild<QLineEdit*>(QStringLiteral("edt_FontSample"))->setText(QStringLiteral("Hi"));
-            return int(QDialog::Accepted);
-        };
-        click("btn_Font");
-        QCOMPARE(control<QLineEdit>("edt_TextText")->text(), QStringLiteral("Hi"));
-        const TTextLook look = page().Look(0, 255);
-        QCOMPARE(look.Font.Size, 20);
-        QVERIFY(look.Font.Bold);
-        QVERIFY(Same(*document->CurrentImage(), expected(shown())));
-
-        // Both come back at the next start.
-        emit frame_->Services().aboutToQuit();
-        frame_.reset();
-        frame_ = MakeToolFrame(dialogs_, colours_);
-        QCOMPARE(control<QLineEdit>("edt_TextText")->text(), QStringLiteral("Hi"));
-        QCOMPARE(page().Look(0, 255).Font.Size, 20);
-        QVERIFY(page().Look(0, 255).Font.Bold);
     }
 };
 

@@ -32,9 +32,7 @@ public:
     QString saveAnswer;
     QString saveFilterAnswer; // the filter "chosen" in the save dialog; empty keeps the proposed one
     QString proposedSaveName;
-    QString saveFilters;
     QColor colourAnswer;
-    QList<QUrl> openedUrls;
     // Handlers for modal dialogs, taken in order: each sets controls and returns the result.
     // Without one a dialog is cancelled.
     QList<std::function<int(QDialog&)>> dialogHandlers;
@@ -50,17 +48,16 @@ public:
         return buttons & QMessageBox::Cancel ? QMessageBox::Cancel : QMessageBox::No;
     }
     QStringList askOpenFiles(QWidget*, const QString&, const QString&) override { return openAnswer; }
-    QString askSaveFile(QWidget*, const QString&, const QString& filter, const QString& proposed, const QString&,
+    QString askSaveFile(QWidget*, const QString&, const QString&, const QString& proposed, const QString&,
                         QString* selectedFilter) override
     {
         proposedSaveName = proposed;
-        saveFilters = filter;
         if (selectedFilter != nullptr && !saveFilterAnswer.isEmpty())
             *selectedFilter = saveFilterAnswer;
         return saveAnswer;
     }
     QColor askColour(QWidget*, const QColor&) override { return colourAnswer; }
-    bool openUrl(const QUrl& url) override { return openedUrls.append(url), true; }
+    bool openUrl(const QUrl&) override { return true; }
     int runDialog(QDialog& dialog) override
     {
         dialogsRun.append(dialog.objectName());
