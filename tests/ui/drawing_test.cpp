@@ -10,10 +10,12 @@
 #include "ui_test_support.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include <memory>
@@ -246,6 +248,38 @@ private slots:
         cut->trigger();
         QCOMPARE(lastStep(), QStringLiteral("Cut"));
         QCOMPARE(qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData()).size(), QSize(16, 16));
+    }
+
+    void gradientEditorCancelPutsTheStopsBack()
+    {
+        chooseTool("btn_Rect");
+        const auto stripStart = [this] {
+            return PackPixel(palette().ShapePaint(ShapeKind::Rectangle, 0, 255).GradientStrip->pixel(0, 0));
+        };
+        const TColor before = stripStart();
+        int positionSeen = -1;
+        dialogs_->dialogHandlers << [&](QDialog& dialog) {
+            auto* handle = dialog.findChild<QSpinBox*>(QStringLiteral("spn_HandleNo"));
+            auto* enabled = dialog.findChild<QCheckBox*>(QStringLiteral("chk_HandleEnabled"));
+            handle->setValue(3);
+            positionSeen = dialog.findChild<QSpinBox*>(QStringLiteral("spn_Position"))->value();
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BitBtn4")), Qt::LeftButton);
+            for (int stop = 0; stop < 7; ++stop) {
+                handle->setValue(stop);
+                QTest::keyClick(enabled, Qt::Key_Space);
+            }
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(control<QWidget>("img_RectGradient"), Qt::LeftButton);
+        QCOMPARE(stripStart(), before);
+        int positionBack = -2;
+        dialogs_->dialogHandlers << [&](QDialog& dialog) {
+            dialog.findChild<QSpinBox*>(QStringLiteral("spn_HandleNo"))->setValue(3);
+            positionBack = dialog.findChild<QSpinBox*>(QStringLiteral("spn_Position"))->value();
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(control<QWidget>("img_RectGradient"), Qt::LeftButton);
+        QCOMPARE(positionBack, positionSeen);
     }
 
     void aDragHoldsTheImageUntilItEnds()
